@@ -1,0 +1,4 @@
+#include "filter/letter_panel.h"
+
+void refreshLetterPanel() {}
+void resetLetterStates() {}

@@ -1,0 +1,3 @@
+#include "filter/parse_list.h"
+
+void parseList() {}

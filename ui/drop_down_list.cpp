@@ -1,0 +1,54 @@
+// Drop-down lists: pick-only lists whose selected index is their state.
+#include "ui/gadget_record.h"
+#include "ui/toolkit.h"
+
+#include <QComboBox>
+
+namespace ui::detail {
+
+void insertListItem(QWidget* list, int position, const QString& text) {
+    auto* combo = static_cast<QComboBox*>(list);
+    const int selected = combo->currentIndex();
+    if (position < 0 || position > combo->count())
+        position = combo->count();
+    combo->insertItem(position, text);
+    // Qt selects the first item that goes into an empty list; a list that had
+    // no selection keeps having none until the program sets one.
+    if (selected == -1)
+        combo->setCurrentIndex(-1);
+}
+
+void selectListItem(QWidget* list, int index) {
+    auto* combo = static_cast<QComboBox*>(list);
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+int selectedListItem(QWidget* list) {
+    return static_cast<QComboBox*>(list)->currentIndex();
+}
+
+} // namespace ui::detail
+
+namespace ui {
+
+int newDropDownList(int number, int x, int y, int width, int height) {
+    detail::WindowRecord* window = detail::currentContainer();
+    if (!window || number < 0)
+        return 0;
+    auto* combo = new QComboBox(window->widget);
+    combo->setEditable(false);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(16);         // the whole list shows without scrolling
+    combo->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
+    detail::registerGadget(number, detail::GadgetKind::DropDownList, combo, x, y, width, height);
+    // activated() is raised by the user's choice only (mouse, keyboard or
+    // wheel), never by setCurrentIndex(); opening and closing the list
+    // without choosing raises nothing.
+    const int windowNumber = window->number;
+    QObject::connect(combo, &QComboBox::activated, [number, windowNumber] {
+        detail::postEvent(kGadgetEvent, number, windowNumber, kChange);
+    });
+    return 1;
+}
+
+} // namespace ui

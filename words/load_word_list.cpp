@@ -1,0 +1,3 @@
+#include "words/load_word_list.h"
+
+void loadWordList() {}
