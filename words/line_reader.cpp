@@ -38,10 +38,9 @@ bool LineReader::atEnd() {
 
 std::u16string LineReader::readLine() {
     line_.clear();
+    firstNul_ = std::string::npos;
     scanLine(true);
-    std::string_view bytes(line_);
-    bytes = bytes.substr(0, bytes.find('\0'));
-    return decodeUtf8(bytes);
+    return decodeUtf8(std::string_view(line_).substr(0, firstNul_));
 }
 
 void LineReader::skipLine() {
@@ -85,8 +84,11 @@ void LineReader::scanLine(bool keep) {
                     line_.resize(characterStart);
                 return;
             }
-            if (keep)
-                line_.push_back(static_cast<char>(next));
+            if (!keep)
+                continue;
+            if (next == kNul && firstNul_ == std::string::npos)
+                firstNul_ = line_.size();
+            line_.push_back(static_cast<char>(next));
         }
     }
 }

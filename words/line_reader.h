@@ -43,4 +43,7 @@ class LineReader {
     bool exhausted_ = false;
     bool failed_ = false;
     std::string line_; // the bytes of the line being read
+    // Where line_ holds its first NUL, which only a lead byte's followers
+    // can bring in; decoding stops there.
+    std::size_t firstNul_ = std::string::npos;
 };

@@ -33,33 +33,37 @@ Lead leadOf(unsigned char byte) {
     return {0, 1, 0};
 }
 
-void appendCodePoint(std::u16string& out, char32_t c) {
+// Writes c at out[n] and on; returns the index after it.
+std::size_t putCodePoint(std::u16string& out, std::size_t n, char32_t c) {
     if (c <= 0xFFFF) {
-        out.push_back(static_cast<char16_t>(c));
-        return;
+        out[n] = static_cast<char16_t>(c);
+        return n + 1;
     }
     c -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    out[n] = static_cast<char16_t>(0xD800 + (c >> 10));
+    out[n + 1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    return n + 2;
 }
 
 } // namespace
 
 std::u16string decodeUtf8(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    const size_t size = bytes.size();
-    size_t i = 0;
+    // No byte gives more than one code unit (four give two), so the output
+    // is sized once and cut to length at the end.
+    std::u16string out(bytes.size(), u'\0');
+    std::size_t n = 0;
+    const std::size_t size = bytes.size();
+    std::size_t i = 0;
     while (i < size) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
-            out.push_back(byte);
+            out[n++] = byte;
             ++i;
             continue;
         }
         const Lead lead = leadOf(byte);
         if (lead.following == 0) {
-            out.push_back(kReplacement);
+            out[n++] = kReplacement;
             ++i;
             continue;
         }
@@ -75,10 +79,11 @@ std::u16string decodeUtf8(std::string_view bytes) {
             ++taken;
         }
         if (taken == lead.following)
-            appendCodePoint(out, c);
+            n = putCodePoint(out, n, c);
         else
-            out.push_back(kReplacement); // the lead and its valid continuations, as one
+            out[n++] = kReplacement; // the lead and its valid continuations, as one
         i += 1 + taken;
     }
+    out.resize(n);
     return out;
 }
