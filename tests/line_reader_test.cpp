@@ -72,26 +72,6 @@ TEST(LineReader, CharacterCutShortByTheEndIsDropped) {
     EXPECT_EQ(readBothWays("abc\n\xF0\x9F\x98"), (Lines{u"abc", u""}));
 }
 
-TEST(LineReader, LinesLongerThanTheBuffer) {
-    const std::string longLine(3 * LineReader::kBufferSize + 17, 'x');
-    // A CR at the end of one buffer and its LF at the start of the next.
-    std::string bytes(LineReader::kBufferSize - 1, 'y');
-    bytes += "\r\n" + longLine + "\n";
-    const Lines lines = readBothWays(bytes);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].size(), LineReader::kBufferSize - 1);
-    EXPECT_EQ(lines[1], std::u16string(longLine.begin(), longLine.end()));
-}
-
-TEST(LineReader, SkipLineMovesExactlyAsReadLine) {
-    MemorySource source("one\r\n\xC3\ntwo\rthree");
-    LineReader reader(source);
-    reader.skipLine();
-    reader.skipLine(); // the lead byte swallowed this line's LF
-    EXPECT_EQ(reader.readLine(), u"three");
-    EXPECT_TRUE(reader.atEnd());
-}
-
 // A source that gives some bytes and then fails.
 class FailingSource : public ByteSource {
   public:

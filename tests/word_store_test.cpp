@@ -14,29 +14,6 @@ TEST(WordStore, StartsWithOneEmptyCandidate) {
     EXPECT_EQ(store.scratch, StringArray(11));
 }
 
-TEST(WordStore, ResizeKeepsTextsBelowBothCounts) {
-    StringArray array{u"A", u"B", u"C"};
-    resizeArray(array, 3);
-    EXPECT_EQ(array, (StringArray{u"A", u"B", u"C"}));
-    resizeArray(array, 5);
-    EXPECT_EQ(array, (StringArray{u"A", u"B", u"C", u"", u""}));
-    resizeArray(array, 2);
-    EXPECT_EQ(array, (StringArray{u"A", u"B"}));
-}
-
-TEST(WordStore, ResizeForLoadGivesEveryArrayOneMoreThanTheLineCount) {
-    initWordStore();
-    WordStore& store = wordStore();
-    store.candidates[3] = u"KEPT";
-    resizeForLoad(6);
-    EXPECT_EQ(store.rawLines.size(), 7u);
-    EXPECT_EQ(store.candidates.size(), 7u);
-    EXPECT_EQ(store.scratch.size(), 7u);
-    EXPECT_EQ(store.candidates[3], u"KEPT");
-    resizeForLoad(0);
-    EXPECT_EQ(store.candidates.size(), 1u);
-}
-
 TEST(WordStore, CommitCopiesTheWholeScratchArray) {
     initWordStore();
     WordStore& store = wordStore();
