@@ -5,7 +5,6 @@
 #include "ui/toolkit.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,19 +14,14 @@ namespace {
 
 class ToolkitGadgetsTest : public MainWindowTest {};
 
-TEST_F(ToolkitGadgetsTest, DropDownListState) {
+TEST_F(ToolkitGadgetsTest, DropDownListSelection) {
     const int list = 300;
     ASSERT_NE(ui::newDropDownList(list, 400, 5, 100, 21), 0);
     ui::addItem(list, -1, u"b");
     ui::addItem(list, 0, u"a");
-    ui::addItem(list, 99, u"c"); // past the end: appended
-    // Items just added leave the list without a selection.
-    EXPECT_EQ(ui::getState(list), -1);
-    auto* combo = static_cast<QComboBox*>(widgetOf(list));
-    EXPECT_EQ(combo->itemText(0), "a");
-    EXPECT_EQ(combo->itemText(2), "c");
-    ui::setState(list, 0);
-    EXPECT_EQ(ui::getState(list), 0);
+    ui::addItem(list, 99, u"c");       // past the end: appended
+    EXPECT_EQ(ui::getState(list), -1); // items alone select nothing
+    EXPECT_EQ(static_cast<QComboBox*>(widgetOf(list))->itemText(2), "c");
     ui::setState(list, 2);
     EXPECT_EQ(ui::getState(list), 2);
     ui::setState(list, 3); // outside the list: nothing selected
@@ -36,26 +30,17 @@ TEST_F(ToolkitGadgetsTest, DropDownListState) {
 
 TEST_F(ToolkitGadgetsTest, TickBoxKeepsItsTickWhileHidden) {
     const int box = gadget::tickBox(7, 3);
-    ui::setState(box, 1);
-    EXPECT_EQ(ui::getState(box), 1);
+    ui::setState(box, 7); // any non-zero value ticks
     ui::setHidden(box, 1);
     EXPECT_EQ(ui::getState(box), 1);
     ui::setHidden(box, 0);
     EXPECT_TRUE(widgetOf(box)->isVisible());
-    EXPECT_TRUE(static_cast<QCheckBox*>(widgetOf(box))->isChecked());
-    ui::setState(box, 7); // any non-zero value ticks
     EXPECT_EQ(ui::getState(box), 1);
     ui::setState(box, 0);
     EXPECT_EQ(ui::getState(box), 0);
 }
 
-TEST_F(ToolkitGadgetsTest, KindsWithoutStateReadZero) {
-    EXPECT_EQ(ui::getState(gadget::kCountLabel), 0);
-    EXPECT_EQ(ui::getState(gadget::kResultText), 0);
-    EXPECT_EQ(ui::getState(gadget::kLoadButton), 0);
-}
-
-TEST_F(ToolkitGadgetsTest, NumbersWithoutGadgetDoNothing) {
+TEST_F(ToolkitGadgetsTest, NumbersWithoutGadgetAndKindsWithoutStateReadZero) {
     for (int number : {0, 1, 189, 5000, -7}) {
         ui::setState(number, 1);
         ui::setText(number, u"x");
@@ -65,20 +50,19 @@ TEST_F(ToolkitGadgetsTest, NumbersWithoutGadgetDoNothing) {
         ui::addItem(number, -1, u"x");
         ui::removeAllItems(number);
         EXPECT_EQ(ui::getState(number), 0);
-        EXPECT_EQ(ui::gadgetWidget(number), nullptr);
     }
+    for (int number : {gadget::kCountLabel, gadget::kResultText, gadget::kLoadButton})
+        EXPECT_EQ(ui::getState(number), 0);
     EXPECT_EQ(ui::detail::pendingEventCount(), 0);
 }
 
-TEST_F(ToolkitGadgetsTest, SetTextReplacesTheWholeTextArea) {
+TEST_F(ToolkitGadgetsTest, SetTextReplacesTheWholeText) {
     ui::setText(gadget::kResultText, u"CRANE   SLATE   ");
-    EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   ");
     ui::setText(gadget::kResultText, u"TRACE   ");
     EXPECT_EQ(resultTextContent(), u"TRACE   ");
     ui::setText(gadget::kResultText, u"");
     EXPECT_EQ(resultTextContent(), u"");
-    // Labels show ampersands literally.
-    ui::setText(gadget::kCountLabel, u"A&B <b>x</b>");
+    ui::setText(gadget::kCountLabel, u"A&B <b>x</b>"); // shown literally
     EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");
     EXPECT_EQ(static_cast<QLabel*>(widgetOf(gadget::kCountLabel))->textFormat(), Qt::PlainText);
 }
@@ -86,30 +70,31 @@ TEST_F(ToolkitGadgetsTest, SetTextReplacesTheWholeTextArea) {
 // --- label colours ---
 
 QColor fillOf(int number) {
-    return static_cast<QLabel*>(widgetOf(number))->palette().color(QPalette::Window);
+    return widgetOf(number)->palette().color(QPalette::Window);
 }
 QColor textOf(int number) {
-    return static_cast<QLabel*>(widgetOf(number))->palette().color(QPalette::WindowText);
+    return widgetOf(number)->palette().color(QPalette::WindowText);
 }
 bool fills(int number) {
     return widgetOf(number)->autoFillBackground();
 }
 
-TEST_F(ToolkitGadgetsTest, LabelColoursAreRedRGreenBlueLowestFirst) {
+TEST_F(ToolkitGadgetsTest, BackgroundFillsTheLabelTextDefaultsToBlack) {
     const int label = gadget::letterLabel(0);
     ui::setColour(label, ui::kBackground, 0x58B4C9); // packed 0x00BBGGRR
-    ui::setColour(label, ui::kForeground, ui::rgb(255, 255, 255));
     EXPECT_TRUE(fills(label));
     EXPECT_EQ(fillOf(label), QColor(0xC9, 0xB4, 0x58));
-    EXPECT_EQ(textOf(label), QColor(Qt::white));
-}
-
-TEST_F(ToolkitGadgetsTest, BackgroundWithoutTextColourDrawsBlackText) {
-    const int label = gadget::letterLabel(1);
-    ui::setColour(label, ui::kBackground, ui::rgb(120, 124, 126));
-    EXPECT_TRUE(fills(label));
-    EXPECT_EQ(fillOf(label), QColor(120, 124, 126));
     EXPECT_EQ(textOf(label), QColor(Qt::black));
+    ui::setColour(label, ui::kForeground, ui::rgb(255, 255, 255));
+    EXPECT_EQ(textOf(label), QColor(Qt::white));
+
+    // With no colour left the label looks as it did at creation.
+    const int plain = gadget::letterLabel(1);
+    const QPalette before = widgetOf(plain)->palette();
+    ui::setColour(plain, ui::kBackground, ui::rgb(1, 2, 3));
+    ui::setColour(plain, ui::kBackground, ui::kNoColour);
+    EXPECT_FALSE(fills(plain));
+    EXPECT_EQ(widgetOf(plain)->palette(), before);
 }
 
 TEST_F(ToolkitGadgetsTest, TextColourAloneSitsOnTheButtonFace) {
@@ -119,27 +104,14 @@ TEST_F(ToolkitGadgetsTest, TextColourAloneSitsOnTheButtonFace) {
     EXPECT_TRUE(fills(label));
     EXPECT_EQ(fillOf(label), buttonFace);
     EXPECT_EQ(textOf(label), QColor(200, 0, 0));
-
-    // Setting a background and taking it back returns to the button face.
     ui::setColour(label, ui::kBackground, ui::rgb(1, 2, 3));
     ui::setColour(label, ui::kBackground, ui::kNoColour);
-    EXPECT_TRUE(fills(label));
     EXPECT_EQ(fillOf(label), buttonFace);
     EXPECT_EQ(textOf(label), QColor(200, 0, 0));
 }
 
-TEST_F(ToolkitGadgetsTest, NoColoursLeftMeansTheDefaultLook) {
-    const int label = gadget::letterLabel(3);
-    const QPalette before = widgetOf(label)->palette();
-    ui::setColour(label, ui::kBackground, ui::rgb(1, 2, 3));
-    ui::setColour(label, ui::kBackground, ui::kNoColour);
-    EXPECT_FALSE(fills(label));
-    EXPECT_EQ(widgetOf(label)->palette(), before);
-}
-
 TEST_F(ToolkitGadgetsTest, BrushesFollowTheDistinctBackgroundsInUse) {
-    const int colours[] = {ui::rgb(241, 239, 237), ui::rgb(120, 124, 126), ui::rgb(201, 180, 88),
-                           ui::rgb(106, 170, 100)};
+    const int colours[] = {0xEDEFF1, 0x7E7C78, 0x58B4C9, 0x64AA6A};
     for (int round = 0; round < 50; ++round) {
         for (int k = 0; k < gadget::kLetterCount; ++k)
             ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[(k + round) % 4]);
@@ -153,21 +125,13 @@ TEST_F(ToolkitGadgetsTest, BrushesFollowTheDistinctBackgroundsInUse) {
     ui::initToolkit();
 }
 
-TEST_F(ToolkitGadgetsTest, ColourIsIgnoredByOtherKinds) {
-    ui::setColour(gadget::letterList(0), ui::kBackground, ui::rgb(1, 2, 3));
-    ui::setColour(gadget::tickBox(0, 1), ui::kBackground, ui::rgb(1, 2, 3));
-    EXPECT_EQ(ui::detail::liveBrushCount(), 0);
-}
-
-// --- fonts ---
-
 TEST_F(ToolkitGadgetsTest, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
     const QFont standard = widgetOf(gadget::kLoadButton)->font();
     EXPECT_FALSE(standard.bold());
     for (int k = 0; k < gadget::kLetterCount; ++k)
         EXPECT_TRUE(widgetOf(gadget::letterLabel(k))->font().bold()) << k;
-    for (int number : {gadget::kCountLabel, gadget::kParseButton, gadget::letterList(25),
-                       gadget::kResultText, gadget::tickBox(25, 5)})
+    for (int number :
+         {gadget::kCountLabel, gadget::letterList(25), gadget::kResultText, gadget::tickBox(25, 5)})
         EXPECT_EQ(widgetOf(number)->font(), standard) << number;
 }
 
@@ -177,81 +141,55 @@ class KeyboardFocusTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        QWidget* window = ui::windowWidget(gadget::kMainWindow);
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ui::windowWidget(gadget::kMainWindow)));
     }
-
     // Sends the key to whatever has the focus, as the platform would.
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    static QWidget* press(Qt::Key key) {
         QWidget* target = QApplication::focusWidget();
-        if (!target)
-            target = ui::windowWidget(gadget::kMainWindow);
-        QTest::keyClick(target, key, modifiers);
+        QTest::keyClick(target ? target : ui::windowWidget(gadget::kMainWindow), key);
+        return QApplication::focusWidget();
     }
-    static QWidget* focused() { return QApplication::focusWidget(); }
 };
 
-TEST_F(KeyboardFocusTest, NothingHasTheFocusWhenTheWindowOpens) {
-    EXPECT_EQ(focused(), nullptr);
-}
-
 TEST_F(KeyboardFocusTest, TabWalksTheVisibleGadgetsInCreationOrder) {
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), widgetOf(gadget::kLoadButton));
-    press(Qt::Key_Tab); // the count label takes no focus
-    EXPECT_EQ(focused(), widgetOf(gadget::kParseButton));
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), widgetOf(gadget::kResetButton));
-    for (int k = 0; k < gadget::kLetterCount; ++k) {
-        press(Qt::Key_Tab);
-        EXPECT_EQ(focused(), widgetOf(gadget::letterList(k))) << k;
-    }
-    press(Qt::Key_Tab); // labels are skipped, the text area comes next
-    EXPECT_EQ(focused(), widgetOf(gadget::kResultText));
+    EXPECT_EQ(QApplication::focusWidget(), nullptr); // nothing focused at first
+    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kLoadButton));
+    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kParseButton)); // not the count label
+    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kResetButton));
+    for (int k = 0; k < gadget::kLetterCount; ++k)
+        EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::letterList(k))) << k;
+    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kResultText)); // labels skipped
 }
 
 TEST_F(KeyboardFocusTest, ShiftTabWrapsAndSkipsHiddenTickBoxes) {
-    press(Qt::Key_Backtab); // nothing focused: the last visible gadget
-    EXPECT_EQ(focused(), widgetOf(gadget::kResultText));
-    press(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), widgetOf(gadget::letterList(25)));
-
-    // Shown tick boxes come after the text area, in creation order.
+    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::kResultText)); // from nothing: the last
+    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::letterList(25)));
     for (int p = 1; p <= 5; ++p)
         ui::setHidden(gadget::tickBox(4, p), 0);
-    widgetOf(gadget::kResultText)->setFocus();
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), widgetOf(gadget::letterList(25)));
     widgetOf(gadget::kLoadButton)->setFocus();
-    press(Qt::Key_Backtab);
-    EXPECT_EQ(focused(), widgetOf(gadget::tickBox(4, 5)));
-    press(Qt::Key_Tab); // and wraps forward to the first
-    EXPECT_EQ(focused(), widgetOf(gadget::kLoadButton));
+    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::tickBox(4, 5)));
+    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kLoadButton));
 }
 
-TEST_F(KeyboardFocusTest, PlainTabIsTypedIntoTheTextArea) {
+TEST_F(KeyboardFocusTest, PlainTabIsTypedIntoTheTextAreaShiftTabLeavesIt) {
     auto* area = static_cast<QPlainTextEdit*>(widgetOf(gadget::kResultText));
     area->setFocus();
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), area);
+    EXPECT_EQ(press(Qt::Key_Tab), area);
     EXPECT_EQ(area->toPlainText(), "\t");
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), widgetOf(gadget::letterList(25)));
+    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::letterList(25)));
 }
 
 TEST_F(KeyboardFocusTest, FocusComesBackAfterTheWindowWasDeactivated) {
     QWidget* window = ui::windowWidget(gadget::kMainWindow);
     press(Qt::Key_Tab);
-    press(Qt::Key_Tab);
-    ASSERT_EQ(focused(), widgetOf(gadget::kParseButton));
+    ASSERT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kParseButton));
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(focused(), widgetOf(gadget::kParseButton));
+    EXPECT_EQ(QApplication::focusWidget(), widgetOf(gadget::kParseButton));
 }
 
 } // namespace
