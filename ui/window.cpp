@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -96,10 +97,12 @@ class KeyboardNavigation : public QObject {
 } // namespace
 
 void installKeyboardNavigation() {
-    static KeyboardNavigation* navigation = nullptr;
+    // Owned by the application object, so a new application gets a new one.
+    static QPointer<KeyboardNavigation> navigation;
     if (navigation)
         return;
     navigation = new KeyboardNavigation;
+    navigation->setParent(qApp);
     qApp->installEventFilter(navigation);
 }
 

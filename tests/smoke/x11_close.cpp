@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "x11_close: cannot open the display\n");
         return 2;
     }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[2]));
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[2]));
     Window window = 0;
     XWindowAttributes attributes{};
     while (std::chrono::steady_clock::now() < deadline) {
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
             attributes.map_state == IsViewable)
             break;
         window = 0;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     if (!window) {
         std::fprintf(stderr, "x11_close: no window titled '%s...'\n", argv[1]);
