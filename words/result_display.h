@@ -1,12 +1,13 @@
-// The program's only output of results: the count label's text and the
-// candidate list in the text area.
+// The program's only output of results: the candidate list in the result
+// text area and its count in the count label.
 #pragma once
 
 #include <string>
 
-// Writes candidates 0 to lastIndex into the text area, each followed by three
-// spaces, in one set-text operation.
+// Writes candidates 0 to lastIndex into the result text area, each word
+// followed by three spaces, as one text. Callers set the count label to
+// countText of the same count just before.
 void showCandidates();
 
-// "Words: " followed by n in plain decimal.
+// "Words: " and n in plain decimal.
 std::u16string countText(int n);
