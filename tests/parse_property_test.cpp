@@ -39,9 +39,10 @@ bool keeps(const Panel& panel, const std::u16string& word) {
 }
 
 // Words over a few letters, so that the constraints bite, with the odd
-// lower-case letter or digit that no state may match.
+// digit or accented letter that no state may match. They are upper-case
+// already, as the load leaves them.
 std::u16string randomWord(std::mt19937& random) {
-    const std::u16string alphabet = u"ABCDEABCDEFa1";
+    const std::u16string alphabet = u"ABCDEABCDEF1\u00C9";
     std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
     std::u16string word;
     for (int i = 0; i < 5; ++i)

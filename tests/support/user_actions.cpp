@@ -1,11 +1,10 @@
 #include "tests/support/user_actions.h"
 
 #include "app/gadget_numbers.h"
-#include "tests/support/candidates.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/scratch_directory.h"
 #include "ui/gadget_record.h"
 #include "ui/toolkit.h"
-#include "words/result_display.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -15,11 +14,14 @@
 #include <QWindow>
 
 void loadWordFile(const std::vector<std::u16string>& lines) {
-    // Stand-in until the loader lands: the store gets what a load of these
-    // lines would give, and the list is shown.
-    storeCandidates(lines);
-    ui::setText(gadget::kCountLabel, countText(static_cast<int>(lines.size())));
-    showCandidates();
+    // One directory for the whole test program: tests run in parallel, each
+    // in its own process, and must not share a words.txt.
+    static ScratchDirectory directory;
+    std::string text;
+    for (const std::u16string& line : lines)
+        text += QString::fromStdU16String(line).toStdString() + "\n";
+    ScratchDirectory::write("words.txt", text);
+    pressButton(gadget::kLoadButton);
 }
 
 int pressButton(int number) {
