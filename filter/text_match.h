@@ -1,0 +1,13 @@
+// The two text tests the letter filters are built on. Comparison is of UTF-16
+// code units, exact and case-sensitive, with no locale rules.
+#pragma once
+
+#include <string>
+
+// The one-character text at position (counting from 1; 1 or less gives the
+// first character), or the empty text beyond the end.
+std::u16string charAt(const std::u16string& text, int position);
+
+// Whether pattern occurs in text. An empty text contains nothing and an
+// empty pattern is never found.
+bool contains(const std::u16string& text, const std::u16string& pattern);
