@@ -4,12 +4,9 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/scratch_directory.h"
 #include "ui/gadget_record.h"
-#include "ui/toolkit.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 #include <QWindow>
 
@@ -24,28 +21,17 @@ void loadWordFile(const std::vector<std::u16string>& lines) {
     pressButton(gadget::kLoadButton);
 }
 
-int pressButton(int number) {
+void pressButton(int number) {
     QTest::mouseClick(widgetOf(number), Qt::LeftButton);
-    return dispatchPendingEvents();
+    dispatchPendingEvents();
 }
 
 void chooseLetterState(int k, int state) {
     auto* list = static_cast<QComboBox*>(widgetOf(gadget::letterList(k)));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_F4);
-    QAbstractItemView* view = list->view();
-    for (int index = list->currentIndex(); index < state; ++index)
-        QTest::keyClick(view, Qt::Key_Down);
-    for (int index = list->currentIndex(); index > state; --index)
-        QTest::keyClick(view, Qt::Key_Up);
-    QTest::keyClick(view, Qt::Key_Return);
-    dispatchPendingEvents();
-}
-
-void stepLetterStateDown(int k) {
-    QWidget* list = widgetOf(gadget::letterList(k));
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
+    list->view()->setCurrentIndex(list->model()->index(state, 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
     dispatchPendingEvents();
 }
 
@@ -54,22 +40,4 @@ void clickTickBox(int k, int p) {
     QTest::mouseClick(window, Qt::LeftButton, {},
                       widgetOf(gadget::tickBox(k, p))->geometry().center());
     dispatchPendingEvents();
-}
-
-bool tickBoxShown(int k, int p) {
-    return widgetOf(gadget::tickBox(k, p))->isVisible();
-}
-
-bool tickBoxTicked(int k, int p) {
-    return static_cast<QAbstractButton*>(widgetOf(gadget::tickBox(k, p)))->isChecked();
-}
-
-int shownLetterState(int k) {
-    return static_cast<QComboBox*>(widgetOf(gadget::letterList(k)))->currentIndex();
-}
-
-LabelLook labelLook(int k) {
-    const QWidget* label = widgetOf(gadget::letterLabel(k));
-    return LabelLook{label->autoFillBackground(), label->palette().color(QPalette::Window),
-                     label->palette().color(QPalette::WindowText)};
 }
