@@ -1,42 +1,24 @@
 // Loads that run out of memory part-way. This executable replaces the
-// global operator new so that large allocations can be made to fail on
-// demand; nothing else runs in it.
+// global operator new so that large allocations fail on demand.
 #include "tests/support/load_helpers.h"
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/scratch_directory.h"
-#include "words/word_store.h"
 
 #include <cstdlib>
 #include <limits>
 #include <new>
 #include <string>
+#include <utility>
 
 namespace {
-
-std::size_t failFrom = std::numeric_limits<std::size_t>::max();
-int largeAllocationsAllowed = 0;
-
-// While it lives, allocations of at least `size` bytes fail, after the
-// first `allowed` of them.
-class LargeAllocationsFail {
-  public:
-    LargeAllocationsFail(std::size_t size, int allowed) {
-        failFrom = size;
-        largeAllocationsAllowed = allowed;
-    }
-    ~LargeAllocationsFail() { failFrom = std::numeric_limits<std::size_t>::max(); }
-    LargeAllocationsFail(const LargeAllocationsFail&) = delete;
-    LargeAllocationsFail& operator=(const LargeAllocationsFail&) = delete;
-};
-
+constexpr std::size_t kNever = std::numeric_limits<std::size_t>::max();
+std::size_t failFrom = kNever; // allocations of this size and more fail...
+int largeAllowed = 0;          // ...after this many of them
 } // namespace
 
 void* operator new(std::size_t size) {
-    if (size >= failFrom && largeAllocationsAllowed-- <= 0)
+    void* memory = size >= failFrom && largeAllowed-- <= 0 ? nullptr : std::malloc(size ? size : 1);
+    if (!memory)
         throw std::bad_alloc();
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
+    return memory;
 }
 
 void operator delete(void* memory) noexcept {
@@ -51,49 +33,28 @@ namespace {
 
 constexpr std::size_t kLimit = 8 << 20;
 
-class LoadOutOfMemoryTest : public MainWindowTest {
-  protected:
-    ScratchDirectory directory;
+using LoadOutOfMemoryTest = LoadTest;
 
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ScratchDirectory::write("words.txt", "crane\n");
-        pressLoad();
-        ASSERT_EQ(resultTextContent(), u"CRANE   ");
+TEST_F(LoadOutOfMemoryTest, LoadCutShortLeavesAnEmptyListAndASoundStore) {
+    const std::pair<std::string, int> cases[] = {
+        // Each array needs more than the limit; the third resize fails.
+        {std::string(kLimit / 8, '\n'), 2},
+        // A line too long to hold.
+        {"slate\n" + std::string(2 * kLimit, 'x') + "\n", 0},
+    };
+    for (const auto& [file, allowed] : cases) {
+        load("crane\n");
+        failFrom = kLimit;
+        largeAllowed = allowed;
+        load(file);
+        failFrom = kNever;
+        EXPECT_EQ(countLabelText(), u"words.txt: out of memory");
+        EXPECT_EQ(resultTextContent(), u"");
+        EXPECT_EQ(candidateCount(), 0);
+        expectStoreSound();
     }
-};
-
-TEST_F(LoadOutOfMemoryTest, LineTooLongToHoldEndsTheLoadWithAnEmptyList) {
-    ScratchDirectory::write("words.txt", "slate\n" + std::string(2 * kLimit, 'x') + "\nbrick\n");
-    {
-        LargeAllocationsFail fail(kLimit, 0);
-        pressLoad();
-    }
-    EXPECT_EQ(countLabelText(), u"words.txt: out of memory");
-    EXPECT_EQ(resultTextContent(), u"");
-    EXPECT_EQ(wordStore().lastIndex, -1);
-    expectStoreSound();
-}
-
-TEST_F(LoadOutOfMemoryTest, ResizeCutShortLeavesTheArraysEvenlySized) {
-    // Each array element takes more than 8 bytes, so each of the three
-    // arrays needs more than the limit; the third one fails.
-    const int lines = static_cast<int>(kLimit / 8);
-    ScratchDirectory::write("words.txt", std::string(static_cast<std::size_t>(lines), '\n'));
-    {
-        LargeAllocationsFail fail(kLimit, 2);
-        pressLoad();
-    }
-    EXPECT_EQ(countLabelText(), u"words.txt: out of memory");
-    EXPECT_EQ(wordStore().lastIndex, -1);
-    expectStoreSound();
-    EXPECT_EQ(wordStore().rawLines.size(), static_cast<std::size_t>(lines) + 1);
-
-    // The next load works as usual.
-    ScratchDirectory::write("words.txt", "slate\n");
-    pressLoad();
+    load("slate\n");
     EXPECT_EQ(resultTextContent(), u"SLATE   ");
-    expectStoreSound();
 }
 
 } // namespace

@@ -1,17 +1,24 @@
-// Helpers for tests that load words.txt.
+// A main window in a fresh current directory, for tests that load words.txt.
 #pragma once
 
 #include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/scratch_directory.h"
+#include "tests/support/user_actions.h"
 #include "words/word_store.h"
 
-#include <QTest>
+#include <string_view>
 
-// Presses the load button and runs the events it raised.
-inline void pressLoad() {
-    QTest::mouseClick(widgetOf(gadget::kLoadButton), Qt::LeftButton);
-    dispatchPendingEvents();
-}
+class LoadTest : public MainWindowTest {
+  protected:
+    ScratchDirectory directory;
+
+    // Writes the bytes, exactly, to words.txt and presses the load button.
+    static void load(std::string_view bytes) {
+        ScratchDirectory::write("words.txt", bytes);
+        pressButton(gadget::kLoadButton);
+    }
+};
 
 // The store's invariants, which must hold after every load, failed or not.
 inline void expectStoreSound() {
