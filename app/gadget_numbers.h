@@ -19,14 +19,8 @@ constexpr int kLastTickBox = 188;
 constexpr int kLetterCount = 26;
 constexpr int kPositions = 5;
 
-constexpr int letterList(int k) {
-    return kFirstLetterList + k;
-}
-constexpr int letterLabel(int k) {
-    return kFirstLetterLabel + k;
-}
-constexpr int tickBox(int k, int p) {
-    return kFirstTickBox + kPositions * k + (p - 1);
-}
+constexpr int letterList(int k) { return kFirstLetterList + k; }
+constexpr int letterLabel(int k) { return kFirstLetterLabel + k; }
+constexpr int tickBox(int k, int p) { return kFirstTickBox + kPositions * k + (p - 1); }
 
 } // namespace gadget

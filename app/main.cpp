@@ -1,6 +1,4 @@
 // The program takes no arguments and always ends with exit code 0.
 #include "app/shell.h"
 
-int main() {
-    return runProgram();
-}
+int main() { return runProgram(); }

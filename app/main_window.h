@@ -29,12 +29,8 @@ constexpr int kResultTextHeight = 700;
 // program's, so the toolkit draws those labels in its stock bold face.
 constexpr int kLetterLabelFont = 256;
 
-constexpr int letterRowY(int k) {
-    return kFirstLetterRowY + kRowPitch * k;
-}
-constexpr int tickBoxX(int p) {
-    return kFirstTickBoxX + kTickBoxWidth * (p - 1);
-}
+constexpr int letterRowY(int k) { return kFirstLetterRowY + kRowPitch * k; }
+constexpr int tickBoxX(int p) { return kFirstTickBoxX + kTickBoxWidth * (p - 1); }
 
 } // namespace layout
 

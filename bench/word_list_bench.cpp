@@ -69,13 +69,9 @@ const std::string& benchFile(int which) {
     return which == 0 ? words : mixed;
 }
 
-const char* benchFileLabel(int which) {
-    return which == 0 ? "15,000 words" : "1,000,000 lines";
-}
+const char* benchFileLabel(int which) { return which == 0 ? "15,000 words" : "1,000,000 lines"; }
 
-void paintResultArea() {
-    ui::gadgetWidget(gadget::kResultText)->repaint();
-}
+void paintResultArea() { ui::gadgetWidget(gadget::kResultText)->repaint(); }
 
 void ReadBytesTwice(benchmark::State& state) {
     const std::string& file = benchFile(static_cast<int>(state.range(0)));

@@ -47,9 +47,7 @@ int tickBoxNumber(const std::u16string& letter, int position) {
     return gadget::tickBox(letter[0] - u'A', position);
 }
 
-void filterAbsent(std::u16string letter) {
-    keepWordsWhere(lacksLetter, letter, 0);
-}
+void filterAbsent(std::u16string letter) { keepWordsWhere(lacksLetter, letter, 0); }
 
 void filterAtPosition(std::u16string letter, int position) {
     keepWordsWhere(letterAt, letter, position);

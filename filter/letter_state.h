@@ -14,11 +14,7 @@ enum LetterState {
 };
 
 // A drop-down list with no selection reads as -1, which is no state at all.
-constexpr bool isLetterState(int state) {
-    return state >= Unmarked && state <= Green5;
-}
+constexpr bool isLetterState(int state) { return state >= Unmarked && state <= Green5; }
 
 // The position, 1 to 5, that a green state stands for.
-constexpr int greenPosition(int state) {
-    return state - Green1 + 1;
-}
+constexpr int greenPosition(int state) { return state - Green1 + 1; }

@@ -15,22 +15,12 @@
 
 #include <string>
 
-namespace {
-std::string calls;
-}
-
-void loadWordList() {
-    calls += "load ";
-}
-void parseList() {
-    calls += "parse ";
-}
-void resetLetterStates() {
-    calls += "reset ";
-}
-void refreshLetterPanel() {
-    calls += "refresh ";
-}
+// The program's handlers, replaced by ones that log their calls.
+static std::string calls;
+void loadWordList() { calls += "load "; }
+void parseList() { calls += "parse "; }
+void resetLetterStates() { calls += "reset "; }
+void refreshLetterPanel() { calls += "refresh "; }
 void initWordStore() {}
 
 namespace {

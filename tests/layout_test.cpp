@@ -12,9 +12,7 @@ namespace {
 
 class LayoutTest : public MainWindowTest {};
 
-QRect placeOf(int number) {
-    return widgetOf(number)->geometry();
-}
+QRect placeOf(int number) { return widgetOf(number)->geometry(); }
 QString textOf(int number) {
     if (auto* label = qobject_cast<QLabel*>(widgetOf(number)))
         return label->text();

@@ -21,13 +21,9 @@ void* operator new(std::size_t size) {
     return memory;
 }
 
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
+void operator delete(void* memory) noexcept { std::free(memory); }
 
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 

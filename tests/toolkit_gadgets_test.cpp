@@ -63,15 +63,9 @@ TEST_F(ToolkitGadgetsTest, SetTextReplacesTheWholeTextLiterally) {
 
 // --- label colours ---
 
-QColor fillOf(int number) {
-    return widgetOf(number)->palette().color(QPalette::Window);
-}
-QColor textOf(int number) {
-    return widgetOf(number)->palette().color(QPalette::WindowText);
-}
-bool fills(int number) {
-    return widgetOf(number)->autoFillBackground();
-}
+QColor fillOf(int number) { return widgetOf(number)->palette().color(QPalette::Window); }
+QColor textOf(int number) { return widgetOf(number)->palette().color(QPalette::WindowText); }
+bool fills(int number) { return widgetOf(number)->autoFillBackground(); }
 
 TEST_F(ToolkitGadgetsTest, BackgroundFillsTheLabelTextDefaultsToBlack) {
     const int label = gadget::letterLabel(0);

@@ -23,9 +23,7 @@ void selectListItem(QWidget* list, int index) {
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
-int selectedListItem(QWidget* list) {
-    return static_cast<QComboBox*>(list)->currentIndex();
-}
+int selectedListItem(QWidget* list) { return static_cast<QComboBox*>(list)->currentIndex(); }
 
 } // namespace ui::detail
 

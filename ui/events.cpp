@@ -24,12 +24,8 @@ int suppression = 0;
 
 } // namespace
 
-SuppressEvents::SuppressEvents() {
-    ++suppression;
-}
-SuppressEvents::~SuppressEvents() {
-    --suppression;
-}
+SuppressEvents::SuppressEvents() { ++suppression; }
+SuppressEvents::~SuppressEvents() { --suppression; }
 
 void postEvent(int code, int source, int window, int type) {
     if (suppression > 0)
@@ -44,9 +40,7 @@ void postEvent(int code, int source, int window, int type) {
     queue.push_back(Event{code, source, window, type});
 }
 
-int pendingEventCount() {
-    return static_cast<int>(queue.size());
-}
+int pendingEventCount() { return static_cast<int>(queue.size()); }
 
 void dropAllEvents() {
     queue.clear();
@@ -75,14 +69,8 @@ int nextEvent() {
     return 0;
 }
 
-int eventSource() {
-    return detail::lastEvent.source;
-}
-int eventType() {
-    return detail::lastEvent.type;
-}
-int eventWindow() {
-    return detail::lastEvent.window;
-}
+int eventSource() { return detail::lastEvent.source; }
+int eventType() { return detail::lastEvent.type; }
+int eventWindow() { return detail::lastEvent.window; }
 
 } // namespace ui

@@ -46,9 +46,7 @@ WindowRecord* findWindow(int number) {
     return found == windows.end() ? nullptr : &found->second;
 }
 
-WindowRecord* currentContainer() {
-    return findWindow(containerNumber);
-}
+WindowRecord* currentContainer() { return findWindow(containerNumber); }
 
 int windowNumberOf(const QWidget* topLevel) {
     for (const auto& [number, window] : windows) {

@@ -87,9 +87,7 @@ void releaseLabelBrush(GadgetRecord& label) {
     label.backgroundColour = -1;
 }
 
-int liveBrushCount() {
-    return static_cast<int>(brushCache.size());
-}
+int liveBrushCount() { return static_cast<int>(brushCache.size()); }
 
 } // namespace ui::detail
 

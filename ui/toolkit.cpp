@@ -36,12 +36,8 @@ QFont fontFor(int font) {
     return stock;
 }
 
-int currentGadgetFont() {
-    return gadgetFont;
-}
-void setCurrentGadgetFont(int font) {
-    gadgetFont = font;
-}
+int currentGadgetFont() { return gadgetFont; }
+void setCurrentGadgetFont(int font) { gadgetFont = font; }
 
 } // namespace ui::detail
 

@@ -32,9 +32,7 @@ int followingBytes(unsigned char byte) {
 
 } // namespace
 
-bool LineReader::atEnd() {
-    return position_ == end_ && !fill();
-}
+bool LineReader::atEnd() { return position_ == end_ && !fill(); }
 
 std::u16string LineReader::readLine() {
     line_.clear();
@@ -43,9 +41,7 @@ std::u16string LineReader::readLine() {
     return decodeUtf8(std::string_view(line_).substr(0, firstNul_));
 }
 
-void LineReader::skipLine() {
-    scanLine(false);
-}
+void LineReader::skipLine() { scanLine(false); }
 
 void LineReader::scanLine(bool keep) {
     for (;;) {

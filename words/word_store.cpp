@@ -18,9 +18,7 @@ void initWordStore() {
     store.scratch.assign(kInitialElements, std::u16string());
 }
 
-void resizeArray(StringArray& array, int n) {
-    array.resize(static_cast<size_t>(n));
-}
+void resizeArray(StringArray& array, int n) { array.resize(static_cast<size_t>(n)); }
 
 void resizeForLoad(int n) {
     WordStore& store = wordStore();
@@ -29,9 +27,7 @@ void resizeForLoad(int n) {
     resizeArray(store.scratch, n + 1);
 }
 
-void copyArray(const StringArray& source, StringArray& destination) {
-    destination = source;
-}
+void copyArray(const StringArray& source, StringArray& destination) { destination = source; }
 
 void commitSurvivors(int k) {
     WordStore& store = wordStore();

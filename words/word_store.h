@@ -36,6 +36,4 @@ void copyArray(const StringArray& source, StringArray& destination);
 // whole scratch array and lastIndex becomes k - 1.
 void commitSurvivors(int k);
 
-inline int candidateCount() {
-    return wordStore().lastIndex + 1;
-}
+inline int candidateCount() { return wordStore().lastIndex + 1; }

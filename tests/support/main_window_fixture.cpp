@@ -19,9 +19,7 @@ void MainWindowTest::SetUp() {
     QApplication::processEvents();
 }
 
-void MainWindowTest::TearDown() {
-    ui::closeToolkit();
-}
+void MainWindowTest::TearDown() { ui::closeToolkit(); }
 
 int dispatchPendingEvents() {
     QApplication::processEvents();

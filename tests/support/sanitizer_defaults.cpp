@@ -10,8 +10,6 @@ const char* __lsan_default_suppressions() {
            "leak:libX11.so\n";
 }
 
-const char* __ubsan_default_options() {
-    return "print_stacktrace=1:halt_on_error=1";
-}
+const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 
 } // extern "C"
