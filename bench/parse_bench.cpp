@@ -5,6 +5,7 @@
 #include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "app/shell.h"
+#include "bench/bench_window.h"
 #include "filter/letter_state.h"
 #include "filter/parse_list.h"
 #include "ui/gadget_record.h"
@@ -163,15 +164,9 @@ BENCHMARK(BM_RefreshFromTickClick)
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
-    ui::initToolkit();
-    initWordStore();
-    if (!openMainWindow())
+    if (!openBenchWindow())
         return 1;
-    createMainWindowControls();
-    QApplication::processEvents();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     ui::closeToolkit();

@@ -6,6 +6,7 @@
 // nothing done to the bytes.
 #include "app/gadget_numbers.h"
 #include "app/main_window.h"
+#include "bench/bench_window.h"
 #include "ui/gadget_record.h"
 #include "ui/toolkit.h"
 #include "words/line_reader.h"
@@ -162,16 +163,9 @@ BENCHMARK(ShowCandidatesAndPaint)->Arg(15000)->Arg(100000)->Unit(benchmark::kMil
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     benchmark::Initialize(&argc, argv);
-    QApplication app(argc, argv);
-    ui::initToolkit();
-    initWordStore();
-    if (!openMainWindow())
+    if (!openBenchWindow())
         return 1;
-    createMainWindowControls();
-    QApplication::processEvents();
 
     const std::filesystem::path previous = std::filesystem::current_path();
     std::string directory =

@@ -13,11 +13,7 @@ int newButton(int number, int x, int y, int width, int height, const std::u16str
     auto* button = new QPushButton(detail::toQString(text), window->widget);
     button->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
     detail::registerGadget(number, detail::GadgetKind::PushButton, button, x, y, width, height);
-    // clicked() comes from the user only, never from the program's own changes.
-    const int windowNumber = window->number;
-    QObject::connect(button, &QAbstractButton::clicked, [number, windowNumber] {
-        detail::postEvent(kGadgetEvent, number, windowNumber, kClick);
-    });
+    detail::reportClicks(button, number, window->number);
     return 1;
 }
 

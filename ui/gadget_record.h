@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QWidget;
 
 namespace ui::detail {
@@ -71,6 +72,10 @@ class SuppressEvents {
 };
 
 // --- per kind (one source file each) ---
+// Push buttons and tick boxes: clicked() comes from the user only (mouse or
+// space bar, after a tick box toggled), never from the program's own
+// setChecked(), so each click is one gadget event of type click.
+void reportClicks(QAbstractButton* button, int number, int window);
 
 void setLabelColour(GadgetRecord& label, int which, int colour);
 void releaseLabelBrush(GadgetRecord& label);

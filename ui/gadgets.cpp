@@ -104,6 +104,11 @@ void destroyAllGadgets() {
     containerNumber = 0;
 }
 
+void reportClicks(QAbstractButton* button, int number, int window) {
+    QObject::connect(button, &QAbstractButton::clicked,
+                     [number, window] { postEvent(kGadgetEvent, number, window, kClick); });
+}
+
 QString toQString(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }

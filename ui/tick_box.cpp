@@ -13,12 +13,7 @@ int newTickBox(int number, int x, int y, int width, int height, const std::u16st
     auto* tickBox = new QCheckBox(detail::toQString(text), window->widget);
     tickBox->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
     detail::registerGadget(number, detail::GadgetKind::TickBox, tickBox, x, y, width, height);
-    // clicked() follows the toggle and comes from the user only (mouse or
-    // space bar); setChecked() by the program does not raise it.
-    const int windowNumber = window->number;
-    QObject::connect(tickBox, &QAbstractButton::clicked, [number, windowNumber] {
-        detail::postEvent(kGadgetEvent, number, windowNumber, kClick);
-    });
+    detail::reportClicks(tickBox, number, window->number);
     return 1;
 }
 
