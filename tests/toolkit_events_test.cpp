@@ -59,7 +59,10 @@ TEST_F(ToolkitEventsTest, ChoosingAListItemGivesOneChangeEventBrowsingNone) {
     EXPECT_EQ(ui::getState(gadget::letterList(4)), 1);
     expectOnlyEvent(ui::kGadgetEvent, gadget::letterList(4), ui::kChange);
 
-    list->showPopup();
+    list->showPopup(); // drops open below the field, all eight items at once
+    const QWidget* popup = list->view()->window();
+    EXPECT_GE(popup->y(), list->mapToGlobal(QPoint(0, list->height() - 1)).y());
+    EXPECT_GE(list->view()->height(), 8 * list->view()->sizeHintForRow(0));
     QTest::keyClick(list->view(), Qt::Key_Down);
     QTest::keyClick(list->view(), Qt::Key_Return);
     EXPECT_EQ(ui::getState(gadget::letterList(4)), 2);

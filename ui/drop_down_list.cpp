@@ -2,9 +2,37 @@
 #include "ui/gadget_record.h"
 #include "ui/toolkit.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
+#include <QProxyStyle>
 
 namespace ui::detail {
+namespace {
+
+// Some styles open a list over its own field, with the chosen item where
+// the field was; the lists here drop open below the field instead.
+class DropBelowStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* dropBelowStyle() {
+    // Owned by the application object, like every style it hands out.
+    static QPointer<DropBelowStyle> style;
+    if (!style) {
+        style = new DropBelowStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
 
 void insertListItem(QWidget* list, int position, const QString& text) {
     auto* combo = static_cast<QComboBox*>(list);
@@ -35,6 +63,7 @@ int newDropDownList(int number, int x, int y, int width, int height) {
         return 0;
     auto* combo = new QComboBox(window->widget);
     combo->setEditable(false);
+    combo->setStyle(detail::dropBelowStyle());
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(16);         // the whole list shows without scrolling
     combo->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
