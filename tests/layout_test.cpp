@@ -32,26 +32,24 @@ TEST_F(LayoutTest, WindowHasItsTitleSizeAndPlace) {
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(LayoutTest, ButtonsCountAndResultArea) {
-    EXPECT_EQ(placeOf(56), QRect(40, 25, 150, 21));
-    EXPECT_EQ(placeOf(55), QRect(40, 50, 150, 21));
-    EXPECT_EQ(placeOf(57), QRect(40, 75, 150, 21));
+// Number, x, y, width, height: the buttons, the count, the result area and
+// rows A and Z; the rows between follow from the no-overlap test.
+TEST_F(LayoutTest, PlacesAndTexts) {
+    const int expected[][5] = {
+        {56, 40, 25, 150, 21},   {55, 40, 50, 150, 21},  {57, 40, 75, 150, 21},
+        {58, 325, 25, 150, 21},  {2, 325, 50, 280, 700}, {3, 40, 100, 150, 21},
+        {29, 10, 100, 25, 21},   {59, 200, 100, 25, 21}, {63, 300, 100, 25, 21},
+        {28, 40, 725, 150, 21},  {54, 10, 725, 25, 21},  {184, 200, 725, 25, 21},
+        {188, 300, 725, 25, 21},
+    };
+    for (const auto& control : expected)
+        EXPECT_EQ(placeOf(control[0]), QRect(control[1], control[2], control[3], control[4]))
+            << control[0];
     EXPECT_EQ(textOf(56), "Load 'words.txt' List");
     EXPECT_EQ(textOf(55), "Parse List");
     EXPECT_EQ(textOf(57), "Reset A-Z (below)");
-    EXPECT_EQ(placeOf(58), QRect(325, 25, 150, 21));
-    EXPECT_EQ(placeOf(2), QRect(325, 50, 280, 700));
-}
-
-TEST_F(LayoutTest, FirstAndLastLetterRows) {
-    for (int k : {0, 25}) {
-        const int y = 100 + 25 * k;
-        EXPECT_EQ(placeOf(3 + k), QRect(40, y, 150, 21));
-        EXPECT_EQ(placeOf(29 + k), QRect(10, y, 25, 21));
-        EXPECT_EQ(textOf(29 + k), QString(QChar('A' + k)));
-        for (int p = 0; p < 5; ++p)
-            EXPECT_EQ(placeOf(59 + 5 * k + p), QRect(200 + 25 * p, y, 25, 21));
-    }
+    EXPECT_EQ(textOf(29), "A");
+    EXPECT_EQ(textOf(54), "Z");
 }
 
 TEST_F(LayoutTest, All187ControlsFitTheClientAreaWithoutOverlapping) {
