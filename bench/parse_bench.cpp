@@ -8,7 +8,7 @@
 #include "bench/bench_window.h"
 #include "filter/letter_state.h"
 #include "filter/parse_list.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"
 

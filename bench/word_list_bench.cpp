@@ -7,11 +7,12 @@
 #include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "bench/bench_window.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 #include "words/line_reader.h"
 #include "words/load_word_list.h"
 #include "words/result_display.h"
+#include "words/upper_case.h"
 #include "words/word_file.h"
 #include "words/word_store.h"
 
@@ -150,7 +151,7 @@ void ShowCandidatesAndPaint(benchmark::State& state) {
     WordStore& store = wordStore();
     for (int i = 0; i < words; ++i) {
         const std::string word = randomLetters(random, 5);
-        store.candidates[i] = ui::upperCase(std::u16string(word.begin(), word.end()));
+        store.candidates[i] = upperCase(std::u16string(word.begin(), word.end()));
     }
     store.lastIndex = words - 1;
     for (auto _ : state) {

@@ -3,7 +3,7 @@
 // here, as the program does.
 #include "app/gadget_numbers.h"
 #include "app/main_window.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The main window as it stands right after start-up.
 #include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // Which user actions become events, and which program actions do not.
 #include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QAbstractItemView>

@@ -70,15 +70,17 @@ void removeAllItems(int number);
 void setHidden(int number, int hidden);
 void setColour(int number, int which, int colour);
 
+// Accessibility: what a screen reader is told about a gadget; nothing on
+// screen changes. An empty description leaves the gadget without one.
+void setAccessibleName(int number, const std::u16string& name, const std::u16string& description);
+// The text label whose text names the gadget for a screen reader.
+void setLabelledBy(int number, int label);
+
 // Events. nextEvent waits without a time limit and returns an event code;
 // codes other than kGadgetEvent and kCloseRequest are to be ignored.
 int nextEvent();
 int eventSource(); // gadget number (gadget events) or window number (close request)
 int eventType();   // kClick, kChange, kFocus or kFocusLost
 int eventWindow(); // the number of the window the event belongs to
-
-// Text service: simple (one-to-one) upper-case mapping, code unit by code
-// unit, with no locale rules. The length never changes.
-std::u16string upperCase(const std::u16string& text);
 
 } // namespace ui

@@ -11,6 +11,7 @@
 #include "ui/toolkit.h"
 #include "words/line_reader.h"
 #include "words/result_display.h"
+#include "words/upper_case.h"
 #include "words/word_file.h"
 #include "words/word_store.h"
 
@@ -123,7 +124,7 @@ void takeWords(int linesStored) {
     int taken = 0;
     for (int j = 0; j < linesStored; ++j) {
         if (store.rawLines[j].size() == kUnitsPerWord) {
-            store.candidates[taken] = ui::upperCase(store.rawLines[j]);
+            store.candidates[taken] = upperCase(store.rawLines[j]);
             ++taken;
         }
     }

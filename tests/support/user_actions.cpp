@@ -3,7 +3,7 @@
 #include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/scratch_directory.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The top-level window: fixed client size, close box turned into a close
 // request, and Tab moving the keyboard focus among its gadgets.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QApplication>

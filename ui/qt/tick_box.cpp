@@ -1,5 +1,5 @@
 // Tick boxes: a click toggles the tick, then reports one gadget event.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QCheckBox>

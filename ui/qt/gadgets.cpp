@@ -1,7 +1,7 @@
 // The gadget and window tables, and the operations that every kind of
 // gadget shares. Each operation looks the number up and hands over to what
 // the gadget's kind defines; a number that names no gadget does nothing.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QAbstractButton>
@@ -230,6 +230,26 @@ void setColour(int number, int which, int colour) {
     if (!record || record->kind != GadgetKind::TextLabel)
         return;
     detail::setLabelColour(*record, which, colour);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void setAccessibleName(int number, const std::u16string& name, const std::u16string& description) {
+    GadgetRecord* record = findGadget(number);
+    if (!record)
+        return;
+    record->widget->setAccessibleName(detail::toQString(name));
+    record->widget->setAccessibleDescription(detail::toQString(description));
+}
+
+void setLabelledBy(int number, int label) {
+    GadgetRecord* gadget = findGadget(number);
+    GadgetRecord* named = findGadget(label);
+    if (!gadget || !named || named->kind != GadgetKind::TextLabel)
+        return;
+    static_cast<QLabel*>(named->widget)->setBuddy(gadget->widget);
 }
 
 } // namespace ui

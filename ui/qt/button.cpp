@@ -1,5 +1,5 @@
 // Push buttons: every click by the user is one gadget event.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // Text labels: static text that reports nothing, with an optional text and
 // background colour.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Starting and stopping the toolkit, and the fonts it hands to gadgets.
 #include "ui/toolkit.h"
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
 // The event queue: what the gadgets report, in order, one at a time.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The multi-line text area: editable, unlimited, optionally word-wrapped.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QEvent>

@@ -1,5 +1,5 @@
 // Drop-down lists: pick-only lists whose selected index is their state.
-#include "ui/gadget_record.h"
+#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
 #include <QApplication>
