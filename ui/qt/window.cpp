@@ -3,6 +3,8 @@
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -94,7 +96,17 @@ class KeyboardNavigation : public QObject {
     }
 };
 
+// Left to Qt, a plain QWidget window is a "client" area, which a screen
+// reader calls a filler; ours is a frame, named by its title.
+QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<Window*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
+
+void installAccessibleWindows() { QAccessible::installFactory(accessibleWindow); }
 
 void installKeyboardNavigation() {
     // Owned by the application object, so a new application gets a new one.
