@@ -222,7 +222,16 @@ void setHidden(int number, int hidden) {
     GadgetRecord* record = findGadget(number);
     if (!record)
         return;
-    record->widget->setVisible(hidden == 0);
+    QWidget* widget = record->widget;
+    widget->setVisible(hidden == 0);
+    // A hidden gadget must take no more keys. Only the mouse wheel over a
+    // list can hide the gadget that has the focus (a tick box of the same
+    // row), and a mouse user does not expect the focus to jump elsewhere,
+    // where a key would act on another control: the focus is given up, and
+    // Tab starts again from the first gadget.
+    QWidget* focused = widget->window()->focusWidget();
+    if (hidden != 0 && focused && (focused == widget || widget->isAncestorOf(focused)))
+        focused->clearFocus();
 }
 
 void setColour(int number, int which, int colour) {
