@@ -133,7 +133,7 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameNamedByItsTitle) {
 
 // Qt reports the label's new name to the accessibility bridge itself; the
 // bridge is not active on the headless platform, so only the name is seen
-// here (the smoke test reads the event on the real bus).
+// here (tests/smoke/accessibility_bus.sh reads the event on the real bus).
 TEST_F(AccessibilityTest, TheCountIsReadAsItsText) {
     ui::setText(gadget::kCountLabel, u"Words: 12");
     EXPECT_EQ(accessibleOf(gadget::kCountLabel)->text(QAccessible::Name), "Words: 12");

@@ -224,11 +224,9 @@ void setHidden(int number, int hidden) {
         return;
     QWidget* widget = record->widget;
     widget->setVisible(hidden == 0);
-    // A hidden gadget must take no more keys. Only the mouse wheel over a
-    // list can hide the gadget that has the focus (a tick box of the same
-    // row), and a mouse user does not expect the focus to jump elsewhere,
-    // where a key would act on another control: the focus is given up, and
-    // Tab starts again from the first gadget.
+    // A hidden gadget must take no more keys. The focus is given up rather
+    // than moved on: the user chose no other gadget, and the next key should
+    // not act on one. Tab then starts again from the first gadget.
     QWidget* focused = widget->window()->focusWidget();
     if (hidden != 0 && focused && (focused == widget || widget->isAncestorOf(focused)))
         focused->clearFocus();
