@@ -23,10 +23,12 @@ void describeControlsForScreenReaders() {
     using namespace gadget;
     ui::setAccessibleName(kResultText, u"Remaining words", u"");
     for (int k = 0; k < kLetterCount; ++k) {
-        // A list's name is its selected item; its letter label names the list.
-        ui::setLabelledBy(letterList(k), letterLabel(k));
-        ui::setAccessibleName(letterList(k), u"",
+        // The letter names its list twice: as the list's own name, and through
+        // the label, which a screen reader follows where a list's name is its
+        // selected item.
+        ui::setAccessibleName(letterList(k), letterOf(k),
                               u"What the game showed for letter " + letterOf(k));
+        ui::setLabelledBy(letterList(k), letterLabel(k));
         for (int p = 1; p <= kPositions; ++p) {
             const std::u16string position(1, static_cast<char16_t>(u'0' + p));
             ui::setAccessibleName(tickBox(k, p), letterOf(k) + u" yellow at position " + position,
