@@ -34,8 +34,10 @@ export DISPLAY=":$(cat "$work/display")"
 # A new prefix takes a while to set up. Wine's first process also starts
 # services that would keep this script's output open, so they are started
 # here, apart from the program.
-wineboot -i </dev/null >/dev/null 2>&1
-wineserver -w
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
