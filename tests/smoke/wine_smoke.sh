@@ -5,7 +5,9 @@
 #   wine_smoke.sh LARKSPIN_EXE [X11_CLOSE]
 # X11_CLOSE is the Linux build's x11_close; without it the script builds one
 # from x11_close.cpp beside it. Wine's settings go to a prefix of the build's
-# own, next to the program (WINEPREFIX overrides it).
+# own, next to the program (WINEPREFIX overrides it); the script stops that
+# prefix's wine server when it ends. Needs wine, wine64 and Xvfb, and g++
+# with the Xlib headers when it builds x11_close itself.
 set -euo pipefail
 program=$(realpath "$1")
 x11_close=${2:-}
