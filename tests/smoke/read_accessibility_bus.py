@@ -45,10 +45,10 @@ def expect(what, node, role, name, description="", labels=()):
         fail(what)
 
 
-def run_main_loop(seconds):
+def run_main_loop_until(condition, seconds):
     context = GLib.MainContext.default()
     deadline = time.time() + seconds
-    while time.time() < deadline:
+    while not condition() and time.time() < deadline:
         context.iteration(False)
         time.sleep(0.01)
 
@@ -83,7 +83,8 @@ def main():
         if event.source == count else None, "object:property-change:accessible-name")
     load = control(lambda node: node.name == "Load 'words.txt' List")
     load.queryAction().doAction(0)
-    run_main_loop(2)
+    run_main_loop_until(lambda: count.name, 20)
+    run_main_loop_until(lambda: names, 5)
     print("count after a load: %s" % reading(count))
     print("name changes reported for the count: %r" % names)
     if not count.name.startswith("Words: ") or names[-1:] != [count.name]:
