@@ -3,15 +3,10 @@
 #include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "app/shell.h"
-#include "ui/qt/gadget_record.h"
+#include "tests/support/driver.h"
 #include "ui/toolkit.h"
 
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QTest>
 
 #include <string>
 
@@ -25,57 +20,54 @@ void initWordStore() {}
 
 namespace {
 
-class DispatchTest : public ::testing::Test {
+class Dispatch : public ::testing::Test {
   protected:
     void SetUp() override {
         ui::initToolkit();
         ASSERT_NE(openMainWindow(), 0);
         createMainWindowControls();
-        calls.clear();
+        driver::settle();
         quitRequested = 0;
     }
     void TearDown() override { ui::closeToolkit(); }
-
-    static std::string dispatch(int number) {
-        calls.clear();
-        currentGadget = number;
-        dispatchGadgetEvent();
-        return calls;
-    }
 };
 
-TEST_F(DispatchTest, EachGadgetRunsItsHandler) {
+std::string dispatch(int number) {
+    calls.clear();
+    currentGadget = number;
+    dispatchGadgetEvent();
+    return calls;
+}
+
+TEST_F(Dispatch, EachGadgetRunsItsHandlerTheOthersNothing) {
     EXPECT_EQ(dispatch(55), "parse ");
     EXPECT_EQ(dispatch(56), "load ");
     EXPECT_EQ(dispatch(57), "reset refresh ");
-    for (int number = 3; number <= 28; ++number)
-        EXPECT_EQ(dispatch(number), "refresh ") << number;
-    for (int number = 59; number <= 188; ++number)
-        EXPECT_EQ(dispatch(number), "refresh ") << number;
-}
-
-TEST_F(DispatchTest, TextAreaLabelsAndStrangersRunNothing) {
-    for (int number : {0, 1, 2, 29, 40, 54, 58, 189, 1000, -1})
-        EXPECT_EQ(dispatch(number), "") << number;
+    for (int number = -1; number <= 1000; ++number) {
+        const bool panel = (number >= 3 && number <= 28) || (number >= 59 && number <= 188);
+        if (number < 55 || number > 57) {
+            EXPECT_EQ(dispatch(number), panel ? "refresh " : "") << number;
+        }
+    }
 }
 
 // A close request ends the loop after the user's events before it ran.
-TEST_F(DispatchTest, EventLoopRunsEachUserActionOnceAndStopsOnClose) {
-    QTest::mouseClick(ui::gadgetWidget(56), Qt::LeftButton);
-    QTest::keyClick(ui::gadgetWidget(gadget::letterList(4)), Qt::Key_Down);
+TEST_F(Dispatch, EventLoopRunsEachUserActionOnceAndStopsOnClose) {
+    driver::click(gadget::kLoadButton);
+    driver::focus(gadget::letterList(4));
+    driver::press(driver::Key::Down);
     ui::setHidden(188, 0);
-    QTest::mouseClick(ui::gadgetWidget(188), Qt::LeftButton);
+    driver::click(188);
     // The program's own changes come back as nothing.
     ui::setState(gadget::letterList(5), 3);
     ui::setState(59, 1);
     ui::setText(gadget::kResultText, u"x");
-    QCloseEvent close;
-    QApplication::sendEvent(ui::windowWidget(gadget::kMainWindow), &close);
+    driver::requestClose(gadget::kMainWindow);
     calls.clear();
     eventLoop();
     EXPECT_EQ(calls, "load refresh refresh ");
     EXPECT_EQ(quitRequested, 1);
-    EXPECT_TRUE(ui::windowWidget(gadget::kMainWindow)->isVisible());
+    EXPECT_TRUE(driver::window(gadget::kMainWindow).shown);
 }
 
 } // namespace

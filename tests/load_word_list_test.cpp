@@ -3,11 +3,14 @@
 #include "tests/support/load_helpers.h"
 #include "words/load_word_list.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -82,22 +85,32 @@ TEST_F(LoadWordListTest, EachLoadReplacesTheWholeList) {
     expectStoreSound();
 }
 
+// Each case makes words.txt something that cannot be read as a word list.
 TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
-    ASSERT_EQ(::mkfifo("fifo", 0600), 0); // with no writer, a plain open would block
-    ASSERT_EQ(::mkdir("directory", 0700), 0);
-    const std::pair<const char*, std::u16string> cases[] = {
-        {nullptr, u"words.txt not found"},
-        {"fifo", u"words.txt is not a file"},
-        {"directory", u"words.txt is not a file"},
-        {"/dev/zero", u"words.txt is not a file"},    // would never end
-        {"/proc/self/mem", u"words.txt: read error"}, // nothing is mapped at 0
+    namespace fs = std::filesystem;
+    std::ifstream holder; // a program that holds the file open
+    const std::pair<void (*)(), std::u16string> cases[] = {
+        {[] {}, u"words.txt not found"},
+        {[] { fs::create_directory("words.txt"); }, u"words.txt is not a file"},
+#ifdef _WIN32
+        {[] { ScratchDirectory::write("words.txt", "slate\n"); }, u"words.txt is in use"},
+#else
+        // With no writer, a plain open of a FIFO would block.
+        {[] { ::mkfifo("words.txt", 0600); }, u"words.txt is not a file"},
+        {[] { fs::create_symlink("/dev/zero", "words.txt"); }, u"words.txt is not a file"},
+        {[] { fs::create_symlink("/proc/self/mem", "words.txt"); }, u"words.txt: read error"},
+#endif
     };
     load("crane\n");
-    for (const auto& [target, why] : cases) {
-        SCOPED_TRACE(target ? target : "no file");
-        ::unlink("words.txt");
-        ASSERT_TRUE(!target || ::symlink(target, "words.txt") == 0);
+    for (const auto& [make, why] : cases) {
+        SCOPED_TRACE(&why - &cases[0].second);
+        fs::remove_all("words.txt");
+        make();
+#ifdef _WIN32
+        holder.open("words.txt");
+#endif
         pressButton(gadget::kLoadButton);
+        holder.close();
         EXPECT_EQ(countLabelText(), why);
         EXPECT_EQ(resultTextContent(), u"CRANE   ");
         EXPECT_EQ(candidateCount(), 1);

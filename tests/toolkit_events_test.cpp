@@ -1,75 +1,61 @@
 // Which user actions become events, and which program actions do not.
-#include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QTest>
-#include <QWindow>
-
-using ui::detail::pendingEventCount;
 
 namespace {
 
+using driver::Key;
+
 // Takes the one event that should be waiting and checks it.
 void expectOnlyEvent(int code, int source, int type) {
-    ASSERT_EQ(pendingEventCount(), 1);
+    ASSERT_EQ(driver::pendingEvents(), 1);
     EXPECT_EQ(ui::nextEvent(), code);
     EXPECT_EQ(ui::eventSource(), source);
     EXPECT_EQ(ui::eventType(), type);
     EXPECT_EQ(ui::eventWindow(), gadget::kMainWindow);
 }
 
-class ToolkitEventsTest : public MainWindowTest {};
+using ToolkitEvents = MainWindowTest;
 
-// Clicks go through the window, where the platform delivers them: a hidden
-// tick box is not there to be hit.
-TEST_F(ToolkitEventsTest, ClicksOnButtonsAndVisibleTickBoxes) {
-    QTest::mouseClick(widgetOf(gadget::kParseButton), Qt::LeftButton);
+TEST_F(ToolkitEvents, ClicksAndTheSpaceBarOnButtonsAndVisibleTickBoxes) {
+    driver::click(gadget::kParseButton);
     expectOnlyEvent(ui::kGadgetEvent, gadget::kParseButton, ui::kClick);
 
     const int box = gadget::tickBox(4, 2);
-    QWindow* window = ui::windowWidget(gadget::kMainWindow)->windowHandle();
-    const QPoint centre = widgetOf(box)->geometry().center();
     ui::setState(box, 1);
-    QTest::mouseClick(window, Qt::LeftButton, {}, centre);
+    driver::click(box); // hidden: the click hits nothing
     EXPECT_EQ(ui::getState(box), 1);
-    EXPECT_EQ(pendingEventCount(), 0);
+    EXPECT_EQ(driver::pendingEvents(), 0);
 
     ui::setHidden(box, 0);
-    QTest::mouseClick(window, Qt::LeftButton, {}, centre);
+    driver::click(box);
     EXPECT_EQ(ui::getState(box), 0); // toggled before the event
+    expectOnlyEvent(ui::kGadgetEvent, box, ui::kClick);
+    driver::focus(box);
+    driver::press(Key::Space);
+    EXPECT_EQ(ui::getState(box), 1);
     expectOnlyEvent(ui::kGadgetEvent, box, ui::kClick);
 }
 
-TEST_F(ToolkitEventsTest, ChoosingAListItemGivesOneChangeEventBrowsingNone) {
-    auto* list = static_cast<QComboBox*>(widgetOf(gadget::letterList(4)));
-    list->showPopup();
-    QTest::keyClick(list->view(), Qt::Key_Escape);
-    list->showPopup();
-    list->hidePopup();
-    QApplication::processEvents();
-    EXPECT_EQ(pendingEventCount(), 0);
+TEST_F(ToolkitEvents, ChoosingAListItemGivesOneChangeEventBrowsingNone) {
+    const int list = gadget::letterList(4);
+    driver::focus(list);
+    driver::press(Key::F4); // open and close without choosing
+    driver::press(Key::Escape);
+    driver::press(Key::AltDown);
+    driver::press(Key::F4);
+    EXPECT_TRUE(driver::dropsBelowShowingAll(list));
+    EXPECT_EQ(driver::pendingEvents(), 0);
 
-    QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(ui::getState(gadget::letterList(4)), 1);
-    expectOnlyEvent(ui::kGadgetEvent, gadget::letterList(4), ui::kChange);
-
-    list->showPopup(); // drops open below the field, all eight items at once
-    const QWidget* popup = list->view()->window();
-    EXPECT_GE(popup->y(), list->mapToGlobal(QPoint(0, list->height() - 1)).y());
-    EXPECT_GE(list->view()->height(), 8 * list->view()->sizeHintForRow(0));
-    QTest::keyClick(list->view(), Qt::Key_Down);
-    QTest::keyClick(list->view(), Qt::Key_Return);
-    EXPECT_EQ(ui::getState(gadget::letterList(4)), 2);
-    expectOnlyEvent(ui::kGadgetEvent, gadget::letterList(4), ui::kChange);
+    driver::press(Key::Down); // on the closed list: the next item
+    EXPECT_EQ(ui::getState(list), 1);
+    expectOnlyEvent(ui::kGadgetEvent, list, ui::kChange);
+    driver::chooseItem(list, 7);
+    EXPECT_EQ(ui::getState(list), 7);
+    expectOnlyEvent(ui::kGadgetEvent, list, ui::kChange);
 }
 
-TEST_F(ToolkitEventsTest, ProgramChangesRaiseNoEventsButEmptyingTheAreaDoes) {
+TEST_F(ToolkitEvents, ProgramChangesRaiseNoEventsButEmptyingTheAreaDoes) {
     ui::setState(gadget::letterList(2), 5);
     ui::setState(gadget::tickBox(2, 3), 1);
     ui::addItem(gadget::letterList(2), -1, u"extra");
@@ -77,8 +63,8 @@ TEST_F(ToolkitEventsTest, ProgramChangesRaiseNoEventsButEmptyingTheAreaDoes) {
     ui::setText(gadget::kCountLabel, u"Words: 1");
     ui::setHidden(gadget::tickBox(2, 3), 0);
     ui::setColour(gadget::letterLabel(2), ui::kBackground, ui::rgb(1, 2, 3));
-    QApplication::processEvents();
-    EXPECT_EQ(pendingEventCount(), 0);
+    driver::settle();
+    EXPECT_EQ(driver::pendingEvents(), 0);
 
     // Emptying is not wrapped: the area reports it, and the shell ignores it.
     ui::removeAllItems(gadget::kResultText);
@@ -86,39 +72,31 @@ TEST_F(ToolkitEventsTest, ProgramChangesRaiseNoEventsButEmptyingTheAreaDoes) {
     expectOnlyEvent(ui::kGadgetEvent, gadget::kResultText, ui::kChange);
 }
 
-TEST_F(ToolkitEventsTest, TextAreaReportsFocusAndEdits) {
-    QWidget* area = widgetOf(gadget::kResultText);
-    area->setFocus();
-    QApplication::processEvents();
+TEST_F(ToolkitEvents, TextAreaReportsFocusAndEdits) {
+    driver::focus(gadget::kResultText);
     expectOnlyEvent(ui::kGadgetEvent, gadget::kResultText, ui::kFocus);
-    QTest::keyClicks(area, "ab"); // two identical reports in a row wait as one
+    driver::type(u"ab"); // two identical reports in a row wait as one
     expectOnlyEvent(ui::kGadgetEvent, gadget::kResultText, ui::kChange);
-    widgetOf(gadget::kLoadButton)->setFocus();
-    QApplication::processEvents();
+    driver::focus(gadget::kLoadButton);
     expectOnlyEvent(ui::kGadgetEvent, gadget::kResultText, ui::kFocusLost);
 }
 
-TEST_F(ToolkitEventsTest, OnlyIdenticalEventsAtTheTailCoalesce) {
-    QTest::mouseClick(widgetOf(gadget::kLoadButton), Qt::LeftButton);
-    QTest::mouseClick(widgetOf(gadget::kLoadButton), Qt::LeftButton);
-    QTest::mouseClick(widgetOf(gadget::kParseButton), Qt::LeftButton);
-    QTest::mouseClick(widgetOf(gadget::kLoadButton), Qt::LeftButton);
-    const int expected[] = {gadget::kLoadButton, gadget::kParseButton, gadget::kLoadButton};
-    ASSERT_EQ(pendingEventCount(), 3);
-    for (int source : expected) {
+TEST_F(ToolkitEvents, OnlyIdenticalEventsAtTheTailCoalesce) {
+    for (int number :
+         {gadget::kLoadButton, gadget::kLoadButton, gadget::kParseButton, gadget::kLoadButton})
+        driver::click(number);
+    ASSERT_EQ(driver::pendingEvents(), 3);
+    for (int source : {gadget::kLoadButton, gadget::kParseButton, gadget::kLoadButton}) {
         EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
         EXPECT_EQ(ui::eventSource(), source);
     }
 }
 
-TEST_F(ToolkitEventsTest, CloseBoxAsksButDoesNotClose) {
-    QWidget* window = ui::windowWidget(gadget::kMainWindow);
-    QCloseEvent close;
-    QApplication::sendEvent(window, &close);
-    EXPECT_FALSE(close.isAccepted());
-    EXPECT_TRUE(window->isVisible());
+TEST_F(ToolkitEvents, CloseBoxAsksButDoesNotClose) {
+    driver::requestClose(gadget::kMainWindow);
+    EXPECT_TRUE(driver::window(gadget::kMainWindow).shown);
     expectOnlyEvent(ui::kCloseRequest, gadget::kMainWindow, 0);
-    QTest::mouseClick(widgetOf(gadget::kResetButton), Qt::LeftButton); // still working
+    driver::click(gadget::kResetButton); // still working
     expectOnlyEvent(ui::kGadgetEvent, gadget::kResetButton, ui::kClick);
 }
 

@@ -1,181 +1,146 @@
 // Gadget states, label colours, fonts and keyboard focus.
-#include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
 
 namespace {
 
-class ToolkitGadgetsTest : public MainWindowTest {};
+using driver::Key;
+using ToolkitGadgets = MainWindowTest;
 
-TEST_F(ToolkitGadgetsTest, DropDownListSelection) {
+TEST_F(ToolkitGadgets, DropDownListSelection) {
     const int list = 300;
     ASSERT_NE(ui::newDropDownList(list, 400, 5, 100, 21), 0);
     ui::addItem(list, -1, u"b");
     ui::addItem(list, 0, u"a");
     ui::addItem(list, 99, u"c");       // past the end: appended
     EXPECT_EQ(ui::getState(list), -1); // items alone select nothing
-    EXPECT_EQ(static_cast<QComboBox*>(widgetOf(list))->itemText(2), "c");
+    ASSERT_EQ(driver::itemCount(list), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(driver::itemText(list, i), std::u16string(1, u'a' + i));
     ui::setState(list, 2);
     EXPECT_EQ(ui::getState(list), 2);
     ui::setState(list, 3); // outside the list: nothing selected
     EXPECT_EQ(ui::getState(list), -1);
 }
 
-TEST_F(ToolkitGadgetsTest, TickBoxKeepsItsTickWhileHidden) {
+TEST_F(ToolkitGadgets, TickBoxKeepsItsTickWhileHidden) {
     const int box = gadget::tickBox(7, 3);
     ui::setState(box, 7); // any non-zero value ticks
     ui::setHidden(box, 1);
     EXPECT_EQ(ui::getState(box), 1);
     ui::setHidden(box, 0);
-    EXPECT_TRUE(widgetOf(box)->isVisible());
+    EXPECT_TRUE(driver::shown(box));
     EXPECT_EQ(ui::getState(box), 1);
     ui::setState(box, 0);
     EXPECT_EQ(ui::getState(box), 0);
 }
 
-TEST_F(ToolkitGadgetsTest, NumbersWithoutGadgetDoNothingAndReadZero) {
+TEST_F(ToolkitGadgets, NumbersWithoutGadgetOrStateDoNothingAndReadZero) {
     for (int number : {0, 1, 189, -7}) {
         ui::setState(number, 1);
         ui::setText(number, u"x");
         ui::setHidden(number, 1);
         ui::setColour(number, ui::kBackground, 0);
+        ui::setFont(number, 256);
         ui::addItem(number, -1, u"x");
+        ui::removeAllItems(number);
         EXPECT_EQ(ui::getState(number), 0);
     }
-    EXPECT_EQ(ui::getState(gadget::kCountLabel), 0); // a kind without state
+    for (int number : {gadget::kCountLabel, gadget::kResultText, gadget::kLoadButton})
+        EXPECT_EQ(ui::getState(number), 0) << number;
 }
 
-TEST_F(ToolkitGadgetsTest, SetTextReplacesTheWholeTextLiterally) {
+TEST_F(ToolkitGadgets, SetTextReplacesTheWholeTextLiterally) {
     ui::setText(gadget::kResultText, u"CRANE   SLATE   ");
     ui::setText(gadget::kResultText, u"TRACE   ");
     EXPECT_EQ(resultTextContent(), u"TRACE   ");
+    ui::setText(gadget::kResultText, u"");
+    EXPECT_EQ(resultTextContent(), u"");
     ui::setText(gadget::kCountLabel, u"A&B <b>x</b>");
-    EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");
-    EXPECT_EQ(static_cast<QLabel*>(widgetOf(gadget::kCountLabel))->textFormat(), Qt::PlainText);
+    EXPECT_EQ(countLabelText(), u"A&B <b>x</b>"); // as shown: no mnemonic, no markup
 }
 
-// --- label colours ---
+// --- label colours: fill and text, packed 0x00BBGGRR ---
 
-QColor fillOf(int number) { return widgetOf(number)->palette().color(QPalette::Window); }
-QColor textOf(int number) { return widgetOf(number)->palette().color(QPalette::WindowText); }
-bool fills(int number) { return widgetOf(number)->autoFillBackground(); }
-
-TEST_F(ToolkitGadgetsTest, BackgroundFillsTheLabelTextDefaultsToBlack) {
+TEST_F(ToolkitGadgets, LabelColours) {
     const int label = gadget::letterLabel(0);
-    ui::setColour(label, ui::kBackground, 0x58B4C9); // packed 0x00BBGGRR
-    EXPECT_TRUE(fills(label));
-    EXPECT_EQ(fillOf(label), QColor(0xC9, 0xB4, 0x58));
-    EXPECT_EQ(textOf(label), QColor(Qt::black));
-    ui::setColour(label, ui::kForeground, ui::rgb(255, 255, 255));
-    EXPECT_EQ(textOf(label), QColor(Qt::white));
+    ui::setColour(label, ui::kBackground, 0x58B4C9);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{0x58B4C9, 0})); // text defaults to black
+    ui::setColour(label, ui::kForeground, 0xFFFFFF);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{0x58B4C9, 0xFFFFFF}));
+    // A text colour alone sits on the button face.
+    ui::setColour(label, ui::kForeground, ui::rgb(200, 0, 0));
+    ui::setColour(label, ui::kBackground, ui::kNoColour);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{driver::buttonFace(), ui::rgb(200, 0, 0)}));
 
-    // With no colour left the label looks as it did at creation.
+    // With no colour left a label looks as it did at creation.
     const int plain = gadget::letterLabel(1);
-    const QPalette before = widgetOf(plain)->palette();
+    const driver::Look before = driver::labelLook(plain);
     ui::setColour(plain, ui::kBackground, ui::rgb(1, 2, 3));
     ui::setColour(plain, ui::kBackground, ui::kNoColour);
-    EXPECT_FALSE(fills(plain));
-    EXPECT_EQ(widgetOf(plain)->palette(), before);
+    EXPECT_EQ(driver::labelLook(plain), before);
 }
 
-TEST_F(ToolkitGadgetsTest, TextColourAloneSitsOnTheButtonFace) {
-    const int label = gadget::letterLabel(2);
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    ui::setColour(label, ui::kForeground, ui::rgb(200, 0, 0));
-    ui::setColour(label, ui::kBackground, ui::rgb(1, 2, 3));
-    ui::setColour(label, ui::kBackground, ui::kNoColour);
-    EXPECT_TRUE(fills(label));
-    EXPECT_EQ(fillOf(label), buttonFace);
-    EXPECT_EQ(textOf(label), QColor(200, 0, 0));
-}
-
-TEST_F(ToolkitGadgetsTest, BrushesFollowTheDistinctBackgroundsInUse) {
+TEST_F(ToolkitGadgets, BrushesFollowTheDistinctBackgroundsInUse) {
     const int colours[] = {0xEDEFF1, 0x7E7C78, 0x58B4C9, 0x64AA6A};
     for (int round = 0; round < 50; ++round) {
         for (int k = 0; k < gadget::kLetterCount; ++k)
             ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[(k + round) % 4]);
     }
-    EXPECT_EQ(ui::detail::liveBrushCount(), 4);
+    EXPECT_EQ(driver::liveBrushes(), 4);
     for (int k = 0; k < gadget::kLetterCount; ++k)
         ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[1]);
-    EXPECT_EQ(ui::detail::liveBrushCount(), 1);
+    EXPECT_EQ(driver::liveBrushes(), 1);
     ui::closeToolkit(); // destroying the labels gives their brushes back
-    EXPECT_EQ(ui::detail::liveBrushCount(), 0);
+    EXPECT_EQ(driver::liveBrushes(), 0);
     ui::initToolkit();
 }
 
-TEST_F(ToolkitGadgetsTest, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
-    const QFont standard = widgetOf(gadget::kLoadButton)->font();
-    EXPECT_FALSE(standard.bold());
+TEST_F(ToolkitGadgets, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
+    EXPECT_FALSE(driver::boldFont(gadget::kLoadButton));
     for (int k = 0; k < gadget::kLetterCount; ++k)
-        EXPECT_TRUE(widgetOf(gadget::letterLabel(k))->font().bold()) << k;
+        EXPECT_TRUE(driver::boldFont(gadget::letterLabel(k))) << k;
     for (int number :
          {gadget::kCountLabel, gadget::letterList(25), gadget::kResultText, gadget::tickBox(25, 5)})
-        EXPECT_EQ(widgetOf(number)->font(), standard) << number;
+        EXPECT_TRUE(driver::sameFont(number, gadget::kLoadButton)) << number;
 }
 
 // --- keyboard focus ---
 
-class KeyboardFocusTest : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(ui::windowWidget(gadget::kMainWindow)));
-    }
-    // Sends the key to whatever has the focus, as the platform would.
-    static QWidget* press(Qt::Key key) {
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : ui::windowWidget(gadget::kMainWindow), key);
-        return QApplication::focusWidget();
-    }
-};
+using KeyboardFocus = MainWindowTest;
 
-TEST_F(KeyboardFocusTest, TabWalksTheVisibleGadgetsInCreationOrder) {
-    EXPECT_EQ(QApplication::focusWidget(), nullptr); // nothing focused at first
-    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kLoadButton));
-    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kParseButton)); // not the count label
-    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kResetButton));
-    for (int k = 0; k < gadget::kLetterCount; ++k)
-        EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::letterList(k))) << k;
-    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kResultText)); // labels skipped
+int pressing(Key key) {
+    driver::press(key);
+    return driver::focused();
 }
 
-TEST_F(KeyboardFocusTest, ShiftTabWrapsAndSkipsHiddenTickBoxes) {
-    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::kResultText)); // from nothing: the last
-    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::letterList(25)));
+// Buttons, lists, the text area: creation order, labels skipped; a plain
+// Tab is typed into the text area, Shift+Tab leaves it; hidden tick boxes
+// are skipped, shown ones are not, and the walk wraps.
+TEST_F(KeyboardFocus, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
+    EXPECT_EQ(driver::focused(), 0); // nothing focused at first
+    std::vector<int> order = {gadget::kLoadButton, gadget::kParseButton, gadget::kResetButton};
+    for (int k = 0; k < gadget::kLetterCount; ++k)
+        order.push_back(gadget::letterList(k));
+    order.push_back(gadget::kResultText);
+    for (int number : order)
+        EXPECT_EQ(pressing(Key::Tab), number);
+    EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
+    EXPECT_EQ(resultTextContent(), u"\t");
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
+
     for (int p = 1; p <= 5; ++p)
         ui::setHidden(gadget::tickBox(4, p), 0);
-    widgetOf(gadget::kLoadButton)->setFocus();
-    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::tickBox(4, 5)));
-    EXPECT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kLoadButton));
+    driver::focus(gadget::kLoadButton);
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::tickBox(4, 5));
+    EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
 }
 
-TEST_F(KeyboardFocusTest, PlainTabIsTypedIntoTheTextAreaShiftTabLeavesIt) {
-    auto* area = static_cast<QPlainTextEdit*>(widgetOf(gadget::kResultText));
-    area->setFocus();
-    EXPECT_EQ(press(Qt::Key_Tab), area);
-    EXPECT_EQ(area->toPlainText(), "\t");
-    EXPECT_EQ(press(Qt::Key_Backtab), widgetOf(gadget::letterList(25)));
-}
-
-TEST_F(KeyboardFocusTest, FocusComesBackAfterTheWindowWasDeactivated) {
-    QWidget* window = ui::windowWidget(gadget::kMainWindow);
-    press(Qt::Key_Tab);
-    ASSERT_EQ(press(Qt::Key_Tab), widgetOf(gadget::kParseButton));
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(QApplication::focusWidget(), widgetOf(gadget::kParseButton));
+TEST_F(KeyboardFocus, ShiftTabFromNothingTakesTheLastFocusComesBackToTheWindow) {
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::kResultText);
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
+    driver::switchAwayAndBack(gadget::kMainWindow);
+    EXPECT_EQ(driver::focused(), gadget::letterList(25));
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // A main window in a fresh current directory, for tests that load words.txt.
 #pragma once
 
-#include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/scratch_directory.h"
-#include "tests/support/user_actions.h"
 #include "words/word_store.h"
 
 #include <string_view>

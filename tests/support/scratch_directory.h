@@ -2,21 +2,22 @@
 // object lives; the old current directory comes back afterwards.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
 class ScratchDirectory {
   public:
     ScratchDirectory() : previous_(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "larkspin-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            ADD_FAILURE() << "cannot make a temporary directory";
-        path_ = pattern;
+        std::mt19937_64 random(std::random_device{}() ^
+                               std::chrono::steady_clock::now().time_since_epoch().count());
+        do
+            path_ =
+                std::filesystem::temp_directory_path() / ("larkspin-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }
     ~ScratchDirectory() {
