@@ -14,6 +14,9 @@ std::size_t failFrom = kNever; // allocations of this size and more fail...
 int largeAllowed = 0;          // ...after this many of them
 } // namespace
 
+// These replacements pair malloc and free themselves.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     void* memory = size >= failFrom && largeAllowed-- <= 0 ? nullptr : std::malloc(size ? size : 1);
     if (!memory)

@@ -126,7 +126,7 @@ TEST_F(KeyboardFocus, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
     for (int number : order)
         EXPECT_EQ(pressing(Key::Tab), number);
     EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
-    EXPECT_EQ(resultTextContent(), u"\t");
+    EXPECT_EQ(resultTextContent(), driver::typingBlocked() ? u"" : u"\t");
     EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
 
     for (int p = 1; p <= 5; ++p)

@@ -54,7 +54,7 @@ struct WindowLook {
 bool exists(int number);
 bool shown(int number);
 Place place(int number);         // in the client coordinates of its window
-std::u16string text(int number); // label, button or tick box text; the text area's content
+std::u16string text(int number); // as shown: a list shows its selected item
 int itemCount(int list);
 std::u16string itemText(int list, int index);
 // Opens the list, checks that it drops below its field with all its items in
@@ -65,6 +65,9 @@ int buttonFace(); // the platform's button-face colour, packed
 bool boldFont(int number);
 bool sameFont(int a, int b);
 WindowLook window(int number);
+// Whether the platform keeps the user from typing into the text area: true
+// only under Wine, whose rich edit reads "no limit" as a limit of -1.
+bool typingBlocked();
 int pendingEvents();
 int liveBrushes();
 

@@ -133,6 +133,8 @@ std::u16string text(int number) {
     }
     if (auto* button = qobject_cast<QAbstractButton*>(gadget))
         return button->text().toStdU16String();
+    if (auto* list = qobject_cast<QComboBox*>(gadget))
+        return list->currentText().toStdU16String();
     if (auto* area = qobject_cast<QPlainTextEdit*>(gadget))
         return area->toPlainText().toStdU16String();
     return {};
@@ -168,6 +170,8 @@ int buttonFace() { return packed(QApplication::palette().color(QPalette::Button)
 bool boldFont(int number) { return widget(number)->font().bold(); }
 
 bool sameFont(int a, int b) { return widget(a)->font() == widget(b)->font(); }
+
+bool typingBlocked() { return false; }
 
 WindowLook window(int number) {
     QWidget* w = ui::windowWidget(number);
