@@ -4,28 +4,26 @@
 
 namespace {
 
+using driver::Place;
 using Layout = MainWindowTest;
 
 TEST_F(Layout, WindowHasItsTitleSizeAndPlace) {
     const driver::WindowLook window = driver::window(gadget::kMainWindow);
-    EXPECT_TRUE(window.shown);
-    EXPECT_EQ(window.clientWidth, 625);
-    EXPECT_EQ(window.clientHeight, 770);
-    EXPECT_EQ(window.frameX, 20);
-    EXPECT_EQ(window.frameY, 20);
-    EXPECT_TRUE(window.fixedSize);
-    EXPECT_TRUE(window.maximiseBox);
+    EXPECT_TRUE(window.shown && window.fixedSize && window.maximiseBox);
+    EXPECT_EQ(window.client, (Place{0, 0, 625, 770}));
+    EXPECT_EQ(window.frame.x, 20);
+    EXPECT_EQ(window.frame.y, 20);
     EXPECT_GE(window.iconSize, 32);
     EXPECT_EQ(window.title.rfind(u"Larkspin V1.EXE by ", 0), 0u);
     EXPECT_EQ(window.title.back(), u')');
 }
 
-// Number, x, y, width, height and text: the buttons, the count, the result
-// area and rows A and Z; the rows between follow from the no-overlap test.
+// The buttons, the count, the result area and rows A and Z; the rows between
+// follow from the no-overlap test.
 TEST_F(Layout, PlacesAndTexts) {
     const struct {
         int number;
-        driver::Place place;
+        Place place;
         std::u16string text;
     } expected[] = {
         {56, {40, 25, 150, 21}, u"Load 'words.txt' List"},
@@ -48,36 +46,33 @@ TEST_F(Layout, PlacesAndTexts) {
     }
 }
 
-bool overlap(const driver::Place& a, const driver::Place& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-           b.y < a.y + a.height;
-}
-
 TEST_F(Layout, All187ControlsFitTheClientAreaWithoutOverlapping) {
     int count = 0;
     for (int number = 0; number <= 400; ++number)
         count += driver::exists(number);
     EXPECT_EQ(count, 187);
-    std::vector<driver::Place> places;
+    std::vector<Place> places;
     for (int number = 2; number <= 188; ++number)
         places.push_back(driver::place(number));
     for (size_t a = 0; a < places.size(); ++a) {
-        const driver::Place& p = places[a];
+        const Place& p = places[a];
         EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.width <= 625 && p.y + p.height <= 770) << a + 2;
-        for (size_t b = a + 1; b < places.size(); ++b)
-            EXPECT_FALSE(overlap(p, places[b])) << a + 2 << " and " << b + 2;
+        for (size_t b = a + 1; b < places.size(); ++b) {
+            const Place& q = places[b];
+            EXPECT_FALSE(p.x < q.x + q.width && q.x < p.x + p.width && p.y < q.y + q.height &&
+                         q.y < p.y + p.height)
+                << a + 2 << " and " << b + 2;
+        }
     }
 }
 
 TEST_F(Layout, InitialStates) {
-    const char16_t* items[] = {u"?",           u"Not Present (Grey)", u"Used (Yellow)",
-                               u"1st (Green)", u"2nd (Green)",        u"3rd (Green)",
-                               u"4th (Green)", u"5th (Green)"};
+    const std::vector<std::u16string> items = {
+        u"?",           u"Not Present (Grey)", u"Used (Yellow)", u"1st (Green)",
+        u"2nd (Green)", u"3rd (Green)",        u"4th (Green)",   u"5th (Green)"};
     const driver::Look plain = driver::labelLook(gadget::kCountLabel);
     for (int k = 0; k < gadget::kLetterCount; ++k) {
-        ASSERT_EQ(driver::itemCount(gadget::letterList(k)), 8);
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(driver::itemText(gadget::letterList(k), i), items[i]);
+        EXPECT_EQ(driver::items(gadget::letterList(k)), items) << k;
         EXPECT_EQ(ui::getState(gadget::letterList(k)), 0);
         EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), plain) << k; // no colour yet
     }

@@ -21,13 +21,15 @@ TEST_F(ToolkitEvents, ClicksAndTheSpaceBarOnButtonsAndVisibleTickBoxes) {
     driver::click(gadget::kParseButton);
     expectOnlyEvent(ui::kGadgetEvent, gadget::kParseButton, ui::kClick);
 
+    // Hidden, a tick box keeps its tick and the click hits nothing.
     const int box = gadget::tickBox(4, 2);
-    ui::setState(box, 1);
-    driver::click(box); // hidden: the click hits nothing
+    ui::setState(box, 7); // any non-zero value ticks
+    driver::click(box);
     EXPECT_EQ(ui::getState(box), 1);
     EXPECT_EQ(driver::pendingEvents(), 0);
 
     ui::setHidden(box, 0);
+    EXPECT_TRUE(driver::shown(box));
     driver::click(box);
     EXPECT_EQ(ui::getState(box), 0); // toggled before the event
     expectOnlyEvent(ui::kGadgetEvent, box, ui::kClick);

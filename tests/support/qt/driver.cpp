@@ -29,24 +29,18 @@ int packed(const QColor& colour) {
     return colour.red() | colour.green() << 8 | colour.blue() << 16;
 }
 
-// Keys go to the open list if there is one, else to the focused widget, else
-// to the active window.
+std::u16string u16(const QString& text) { return text.toStdU16String(); }
+
+// Keys go to the open list, else the focused widget, else the active window.
 QWidget* keyTarget() {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup->focusWidget() ? popup->focusWidget() : popup;
-    if (QWidget* focus = QApplication::focusWidget())
-        return focus;
-    return QApplication::activeWindow();
+    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }
 
 } // namespace
 
 void settle() { QApplication::processEvents(); }
-
-void clickAt(int window, int x, int y) {
-    QTest::mouseClick(ui::windowWidget(window)->windowHandle(), Qt::LeftButton, {}, QPoint(x, y));
-    settle();
-}
 
 void click(int number) {
     QWidget* gadget = widget(number);
@@ -66,8 +60,7 @@ void press(Key key) {
         {Qt::Key_Escape, {}},
         {Qt::Key_F4, {}},
         {Qt::Key_Down, Qt::AltModifier}};
-    const auto& [code, modifiers] = keys[static_cast<int>(key)];
-    QTest::keyClick(keyTarget(), code, modifiers);
+    QTest::keyClick(keyTarget(), keys[int(key)].first, keys[int(key)].second);
     settle();
 }
 
@@ -77,14 +70,13 @@ void type(const std::u16string& text) {
 }
 
 void focus(int number) {
-    widget(number)->setFocus(Qt::OtherFocusReason);
+    widget(number)->setFocus();
     settle();
 }
 
 int focused() {
-    QWidget* focus = QApplication::focusWidget();
-    for (int number = 0; focus && number < 1000; ++number) {
-        if (ui::gadgetWidget(number) == focus)
+    for (int number = 0; QApplication::focusWidget() && number < 1000; ++number) {
+        if (ui::gadgetWidget(number) == QApplication::focusWidget())
             return number;
     }
     return 0;
@@ -104,15 +96,6 @@ void switchAwayAndBack(int window) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(ui::windowWidget(window)));
 }
 
-void chooseItem(int list, int index) {
-    focus(list);
-    press(Key::F4);
-    press(Key::Home);
-    for (int i = 0; i < index; ++i)
-        press(Key::Down);
-    press(Key::Return);
-}
-
 bool exists(int number) { return ui::gadgetWidget(number) != nullptr; }
 
 bool shown(int number) { return widget(number)->isVisible(); }
@@ -124,37 +107,38 @@ Place place(int number) {
 
 std::u16string text(int number) {
     QWidget* gadget = widget(number);
-    if (auto* label = qobject_cast<QLabel*>(gadget)) { // as shown: markup is not text
+    if (auto* label = qobject_cast<QLabel*>(gadget)) { // markup is not shown as text
         const bool rich =
             label->textFormat() == Qt::RichText ||
             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-        return (rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text())
-            .toStdU16String();
+        return u16(rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                        : label->text());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(gadget))
-        return button->text().toStdU16String();
+        return u16(button->text());
     if (auto* list = qobject_cast<QComboBox*>(gadget))
-        return list->currentText().toStdU16String();
-    if (auto* area = qobject_cast<QPlainTextEdit*>(gadget))
-        return area->toPlainText().toStdU16String();
-    return {};
+        return u16(list->currentText());
+    return u16(static_cast<QPlainTextEdit*>(gadget)->toPlainText());
 }
 
-int itemCount(int list) { return static_cast<QComboBox*>(widget(list))->count(); }
-
-std::u16string itemText(int list, int index) {
-    return static_cast<QComboBox*>(widget(list))->itemText(index).toStdU16String();
+std::vector<std::u16string> items(int list) {
+    auto* combo = static_cast<QComboBox*>(widget(list));
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.push_back(u16(combo->itemText(i)));
+    return texts;
 }
 
 bool dropsBelowShowingAll(int list) {
     auto* combo = static_cast<QComboBox*>(widget(list));
     focus(list);
     press(Key::F4);
-    const int fieldBottom = combo->mapToGlobal(QPoint(0, combo->height())).y();
-    const bool below = combo->view()->window()->y() >= fieldBottom - 1;
-    const bool all = combo->view()->height() >= combo->count() * combo->view()->sizeHintForRow(0);
+    const QWidget* view = combo->view();
+    const bool ok = view->isVisible() &&
+                    view->window()->y() >= combo->mapToGlobal(QPoint(0, combo->height() - 1)).y() &&
+                    view->height() >= combo->count() * combo->view()->sizeHintForRow(0);
     press(Key::Escape);
-    return below && all;
+    return ok;
 }
 
 // A label that does not fill its background shows its window's.
@@ -167,23 +151,19 @@ Look labelLook(int label) {
 
 int buttonFace() { return packed(QApplication::palette().color(QPalette::Button)); }
 
-bool boldFont(int number) { return widget(number)->font().bold(); }
-
-bool sameFont(int a, int b) { return widget(a)->font() == widget(b)->font(); }
-
-bool typingBlocked() { return false; }
+Font font(int number) {
+    const QFontInfo info(widget(number)->font());
+    return {u16(info.family()), info.pixelSize(), info.bold()};
+}
 
 WindowLook window(int number) {
     QWidget* w = ui::windowWidget(number);
-    int iconSize = 0;
-    for (const QSize& size : w->windowIcon().availableSizes())
-        iconSize = std::max(iconSize, size.width());
-    return {w->windowTitle().toStdU16String(),
-            w->frameGeometry().x(),
-            w->frameGeometry().y(),
-            w->width(),
-            w->height(),
-            iconSize,
+    const QRect frame = w->frameGeometry();
+    const QList<QSize> icons = w->windowIcon().availableSizes();
+    return {u16(w->windowTitle()),
+            {frame.x(), frame.y(), frame.width(), frame.height()},
+            {0, 0, w->width(), w->height()},
+            icons.isEmpty() ? 0 : icons.last().width(),
             w->isVisible(),
             (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
             w->minimumSize() == w->maximumSize()};
@@ -192,5 +172,7 @@ WindowLook window(int number) {
 int pendingEvents() { return ui::detail::pendingEventCount(); }
 
 int liveBrushes() { return ui::detail::liveBrushCount(); }
+
+bool typingBlocked() { return false; }
 
 } // namespace driver
