@@ -82,32 +82,28 @@ TEST_F(LetterPanel, TicksAreKeptWhileHiddenAndClearedByReset) {
     EXPECT_EQ(shownTickBoxes(), 0);
 }
 
-// "?" and reset bring no word back; a load does, and shows the whole list
-// until the next pass applies the states.
+// Before any load the list holds one empty entry. "?" and reset bring no
+// word back; a load does, and shows the whole list until the next pass.
 TEST_F(LetterPanel, OnlyALoadBringsWordsBack) {
+    pressButton(gadget::kParseButton);
+    EXPECT_EQ(countLabelText(), u"Words: 1");
+    EXPECT_EQ(resultTextContent(), u"   ");
+    chooseLetterState(kE, Present); // the empty entry holds no E
+    EXPECT_EQ(countLabelText(), u"Words: 0");
+
     const std::vector<std::u16string> three = {u"CRANE", u"SLATE", u"TRACE"};
     loadWordFile(three);
+    EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     chooseLetterState(kS, Absent);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
     chooseLetterState(kS, Unmarked);
     pressButton(gadget::kResetButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
-
     chooseLetterState(kS, Absent);
     loadWordFile(three);
     EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     pressButton(gadget::kParseButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
-}
-
-TEST_F(LetterPanel, BeforeAnyLoadTheListHoldsOneEmptyEntry) {
-    pressButton(gadget::kParseButton);
-    EXPECT_EQ(countLabelText(), u"Words: 1");
-    EXPECT_EQ(resultTextContent(), u"   ");
-    chooseLetterState(kE, Absent); // the empty entry holds no E
-    EXPECT_EQ(countLabelText(), u"Words: 1");
-    chooseLetterState(kE, Present);
-    EXPECT_EQ(countLabelText(), u"Words: 0");
 }
 
 } // namespace

@@ -58,7 +58,7 @@ struct WindowLook {
     std::u16string title;
     Place frame, client; // the frame on the screen; the client area's size
     int iconSize;        // width of the window's icon
-    bool shown, maximiseBox, fixedSize;
+    bool shown, minimiseBox, maximiseBox, fixedSize;
 };
 
 bool exists(int number);

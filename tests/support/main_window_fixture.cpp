@@ -2,9 +2,11 @@
 
 #include "app/main_window.h"
 #include "app/shell.h"
-#include "tests/support/scratch_directory.h"
 #include "ui/toolkit.h"
-#include "words/word_store.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 void MainWindowTest::SetUp() {
     ui::initToolkit();
@@ -16,51 +18,52 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() { ui::closeToolkit(); }
 
-int dispatchPendingEvents() {
-    int taken = 0;
-    for (driver::settle(); driver::pendingEvents() > 0; driver::settle()) {
-        currentEventCode = ui::nextEvent();
-        ++taken;
-        if (currentEventCode == ui::kGadgetEvent) {
-            currentGadget = ui::eventSource();
-            dispatchGadgetEvent();
-        }
-    }
-    return taken;
+void runEventLoop() {
+    driver::requestClose(gadget::kMainWindow);
+    quitRequested = 0;
+    eventLoop();
 }
 
 void pressButton(int number) {
     driver::click(number);
-    dispatchPendingEvents();
+    runEventLoop();
 }
 
 void chooseLetterState(int k, int state) {
     driver::chooseItem(gadget::letterList(k), state);
-    dispatchPendingEvents();
+    runEventLoop();
 }
 
 void clickTickBox(int k, int p) { pressButton(gadget::tickBox(k, p)); }
 
+// Tests run in parallel, each in its own process: each needs a words.txt of
+// its own, in a directory that goes when the process ends.
+struct ScratchDirectory {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("larkspin-test-" + std::to_string(std::random_device()()));
+    ScratchDirectory() { std::filesystem::create_directories(path); }
+    ~ScratchDirectory() {
+        std::filesystem::current_path(path.parent_path());
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+void load(std::string_view bytes) {
+    static const ScratchDirectory directory;
+    std::filesystem::current_path(directory.path);
+    std::filesystem::remove_all("words.txt");
+    std::ofstream("words.txt", std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    pressButton(gadget::kLoadButton);
+}
+
 void loadWordFile(const std::vector<std::u16string>& lines) {
-    // One directory for the whole test program: tests run in parallel, each
-    // in its own process, and must not share a words.txt.
-    static ScratchDirectory directory;
     std::string bytes;
     for (const std::u16string& line : lines) {
-        for (const char16_t unit : line) { // the tests' words stay in the BMP
-            if (unit < 0x80) {
-                bytes += static_cast<char>(unit);
-            } else if (unit < 0x800) {
-                bytes += static_cast<char>(0xC0 | unit >> 6);
-                bytes += static_cast<char>(0x80 | (unit & 0x3F));
-            } else {
-                bytes += static_cast<char>(0xE0 | unit >> 12);
-                bytes += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-                bytes += static_cast<char>(0x80 | (unit & 0x3F));
-            }
-        }
+        for (const char16_t unit : line)
+            bytes += unit < 0x80 ? std::string(1, char(unit))
+                                 : std::string{char(0xC0 | unit >> 6), char(0x80 | (unit & 0x3F))};
         bytes += '\n';
     }
-    ScratchDirectory::write("words.txt", bytes);
-    pressButton(gadget::kLoadButton);
+    load(bytes);
 }

@@ -1,14 +1,16 @@
 // A fresh main window with all its controls for each test, and what a user
-// does in it. Each action ends by taking the events it raised and
-// dispatching them, as the event loop does.
+// does in it. Each action ends by running the program's event loop over the
+// events it raised, with a close request queued behind them to end the loop.
 #pragma once
 
 #include "app/gadget_numbers.h"
 #include "tests/support/driver.h"
+#include "words/word_store.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class MainWindowTest : public ::testing::Test {
@@ -17,18 +19,24 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override;
 };
 
-// Takes every queued event and dispatches the gadget events; returns how
-// many were taken. Never waits.
-int dispatchPendingEvents();
-
+void runEventLoop();
 void pressButton(int number);
 void chooseLetterState(int k, int state);
-// Clicks where the tick box of row k, position p stands: a hidden box is not
-// there to be hit.
+// Clicks where the tick box stands: a hidden box is not there to be hit.
 void clickTickBox(int k, int p);
-// Writes the lines, UTF-8, to words.txt in a scratch current directory and
-// presses the load button.
+// Writes the bytes, exactly, to words.txt in a scratch current directory of
+// the test program's own and presses the load button.
+void load(std::string_view bytes);
+// The same with one line per word, in UTF-8 (the tests' words stay below U+0800).
 void loadWordFile(const std::vector<std::u16string>& lines);
 
 inline std::u16string countLabelText() { return driver::text(gadget::kCountLabel); }
 inline std::u16string resultTextContent() { return driver::text(gadget::kResultText); }
+
+// The store's invariants, which must hold after every load, failed or not.
+inline void expectStoreSound() {
+    const WordStore& store = wordStore();
+    EXPECT_GE(store.lastIndex, -1);
+    EXPECT_LT(store.lastIndex, static_cast<int>(store.candidates.size()));
+    EXPECT_EQ(store.candidates.size(), store.scratch.size());
+}

@@ -165,6 +165,7 @@ WindowLook window(int number) {
             {0, 0, w->width(), w->height()},
             icons.isEmpty() ? 0 : icons.last().width(),
             w->isVisible(),
+            (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
             (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
             w->minimumSize() == w->maximumSize()};
 }

@@ -6,15 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <richedit.h>
-
 #include <algorithm>
 #include <cstdlib>
 
 namespace driver {
 namespace {
-
-using ui::detail::findGadget;
 
 HWND handle(int number) {
     const HWND found = ui::gadgetHandle(number);
@@ -95,7 +91,7 @@ void focus(int number) {
 }
 
 int focused() {
-    const ui::detail::GadgetRecord* record = findGadget(GetFocus());
+    const ui::detail::GadgetRecord* record = ui::detail::findGadget(GetFocus());
     return record ? record->number : 0;
 }
 
@@ -126,18 +122,7 @@ Place place(int number) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-std::u16string text(int number) {
-    const std::u16string text = windowText(handle(number));
-    if (findGadget(number)->kind != ui::detail::GadgetKind::TextLabel ||
-        (GetWindowLongW(handle(number), GWL_STYLE) & SS_NOPREFIX))
-        return text;
-    std::u16string shown; // an ampersand marks a mnemonic and is not shown
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != u'&' || ++i < text.size())
-            shown += text[i];
-    }
-    return shown;
-}
+std::u16string text(int number) { return windowText(handle(number)); }
 
 std::vector<std::u16string> items(int list) {
     std::vector<std::u16string> texts;
@@ -183,19 +168,8 @@ Look labelLook(int label) {
 
 int buttonFace() { return int(GetSysColor(COLOR_BTNFACE)); }
 
-// The text area keeps a character format instead of a font handle; a control
-// given a value that names no font draws in the stock system font.
+// A control given a value that names no font draws in the stock system font.
 Font font(int number) {
-    if (findGadget(number)->kind == ui::detail::GadgetKind::TextArea) {
-        CHARFORMAT2W format{};
-        format.cbSize = sizeof format;
-        SendMessageW(handle(number), EM_GETCHARFORMAT, SCF_DEFAULT,
-                     reinterpret_cast<LPARAM>(&format));
-        const HDC screen = GetDC(nullptr);
-        const int pixels = MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), 1440);
-        ReleaseDC(nullptr, screen);
-        return {u16(format.szFaceName), pixels, (format.dwEffects & CFE_BOLD) != 0};
-    }
     LOGFONTW font{};
     const auto given = reinterpret_cast<HFONT>(SendMessageW(handle(number), WM_GETFONT, 0, 0));
     if (GetObjectType(given) != OBJ_FONT || !GetObjectW(given, sizeof font, &font))
@@ -221,6 +195,7 @@ WindowLook window(int number) {
             {0, 0, client.right, client.bottom},
             image.bmWidth,
             IsWindowVisible(w) != 0,
+            (style & WS_MINIMIZEBOX) != 0,
             (style & WS_MAXIMIZEBOX) != 0,
             (style & WS_THICKFRAME) == 0};
 }
