@@ -4,6 +4,8 @@
 #include "tests/support/main_window_fixture.h"
 #include "ui/toolkit.h"
 
+#include <array>
+
 namespace {
 
 using driver::Key;
@@ -11,61 +13,42 @@ using driver::Place;
 using Toolkit = MainWindowTest;
 
 // One user action after another, each followed by the one event it should
-// raise (code 0: none). The program's own changes raise none.
+// raise (code 0: none) and by the state of a gadget. The program's own
+// changes raise none.
 TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
     using namespace gadget;
-    constexpr int box = tickBox(4, 2), list = letterList(4);
+    using driver::press;
+    constexpr int box = tickBox(4, 2), list = letterList(4), area = kResultText;
+    constexpr int gadgetEvent = ui::kGadgetEvent;
     const struct {
         void (*act)();
-        int code, source, type;
+        int code, source, type, gadget, state;
     } steps[] = {
-        {[] { driver::click(kParseButton); }, ui::kGadgetEvent, kParseButton, ui::kClick},
+        {[] { driver::click(kParseButton); }, gadgetEvent, kParseButton, ui::kClick, box, 0},
         // Hidden, a tick box keeps its tick and a click hits nothing.
-        {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0},
-        {[] {
-             EXPECT_EQ(ui::getState(box), 1);
-             ui::setHidden(box, 0), driver::click(box);
-         },
-         ui::kGadgetEvent, box, ui::kClick},
-        {[] {
-             EXPECT_EQ(ui::getState(box), 0);
-             driver::focus(box), driver::press(Key::Space);
-         },
-         ui::kGadgetEvent, box, ui::kClick},
+        {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0, box, 1},
+        {[] { ui::setHidden(box, 0), driver::click(box); }, gadgetEvent, box, ui::kClick, box, 0},
+        {[] { driver::focus(box), press(Key::Space); }, gadgetEvent, box, ui::kClick, box, 1},
         // Opening and closing a list without choosing.
+        {[] { driver::focus(list), press(Key::F4), press(Key::Escape), press(Key::AltDown); }, 0, 0,
+         0, list, 0},
+        {[] { press(Key::F4), press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
+        {[] { driver::chooseItem(list, 7); }, gadgetEvent, list, ui::kChange, list, 7},
         {[] {
-             EXPECT_EQ(ui::getState(box), 1);
-             driver::focus(list), driver::press(Key::F4), driver::press(Key::Escape);
-             driver::press(Key::AltDown), driver::press(Key::F4);
-             EXPECT_TRUE(driver::dropsBelowShowingAll(list));
-         },
-         0, 0, 0},
-        {[] { driver::press(Key::Down); }, ui::kGadgetEvent, list, ui::kChange},
-        {[] {
-             EXPECT_EQ(ui::getState(list), 1);
-             driver::chooseItem(list, 7);
-         },
-         ui::kGadgetEvent, list, ui::kChange},
-        {[] {
-             EXPECT_EQ(ui::getState(list), 7);
              ui::setState(letterList(2), 5), ui::setState(tickBox(2, 3), 1);
-             ui::addItem(letterList(2), -1, u"extra"), ui::setText(kResultText, u"CRANE   ");
+             ui::addItem(letterList(2), -1, u"extra"), ui::setText(area, u"CRANE   ");
              ui::setText(kCountLabel, u"A&B <b>x</b>"), ui::setHidden(tickBox(2, 3), 0);
              ui::setColour(letterLabel(2), ui::kBackground, 0x010203);
          },
-         0, 0, 0},
+         0, 0, 0, letterList(2), 5},
         // Emptying is not wrapped: the area reports it, and the shell ignores it.
-        {[] { ui::removeAllItems(kResultText); }, ui::kGadgetEvent, kResultText, ui::kChange},
-        {[] { driver::focus(kResultText); }, ui::kGadgetEvent, kResultText, ui::kFocus},
+        {[] { ui::removeAllItems(area); }, gadgetEvent, area, ui::kChange, list, 7},
+        {[] { driver::focus(area); }, gadgetEvent, area, ui::kFocus, list, 7},
         // Two identical reports in a row wait as one.
-        {[] { driver::type(u"ab"); }, ui::kGadgetEvent, kResultText, ui::kChange},
-        {[] { driver::focus(kLoadButton); }, ui::kGadgetEvent, kResultText, ui::kFocusLost},
-        {[] { driver::requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0},
-        {[] {
-             EXPECT_TRUE(driver::window(kMainWindow).shown); // the close box only asks
-             driver::click(kResetButton);
-         },
-         ui::kGadgetEvent, kResetButton, ui::kClick},
+        {[] { driver::type(u"ab"); }, gadgetEvent, area, ui::kChange, list, 7},
+        {[] { driver::focus(kLoadButton); }, gadgetEvent, area, ui::kFocusLost, list, 7},
+        {[] { driver::requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0, list, 7},
+        {[] { driver::click(kResetButton); }, gadgetEvent, kResetButton, ui::kClick, list, 7},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
@@ -73,14 +56,17 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
         driver::settle();
         ASSERT_EQ(driver::pendingEvents(), step.code ? 1 : 0);
         if (step.code) {
-            EXPECT_EQ(ui::nextEvent(), step.code);
-            EXPECT_EQ(ui::eventSource(), step.source);
-            EXPECT_EQ(ui::eventType(), step.type);
-            EXPECT_EQ(ui::eventWindow(), kMainWindow);
+            const int code = ui::nextEvent();
+            EXPECT_EQ((std::array{code, ui::eventSource(), ui::eventType(), ui::eventWindow()}),
+                      (std::array{step.code, step.source, step.type, int(kMainWindow)}));
         }
+        EXPECT_EQ(ui::getState(step.gadget), step.state);
     }
-    EXPECT_EQ(countLabelText(), u"A&B <b>x</b>"); // as shown: no mnemonic, no markup
+    EXPECT_TRUE(driver::window(kMainWindow).shown); // the close box only asked
+    EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");   // as shown: no mnemonic, no markup
     EXPECT_EQ(resultTextContent(), driver::typingBlocked() ? u"" : u"ab");
+    EXPECT_TRUE(driver::dropsBelowShowingAll(list));
+    EXPECT_EQ(driver::pendingEvents(), 0);
 }
 
 TEST_F(Toolkit, OnlyIdenticalEventsAtTheTailCoalesce) {
@@ -108,16 +94,11 @@ TEST_F(Toolkit, DropDownListSelection) {
 
 TEST_F(Toolkit, NumbersWithoutGadgetOrStateDoNothingAndReadZero) {
     for (int number : {0, 1, 189, -7}) {
-        ui::setState(number, 1);
-        ui::setText(number, u"x");
-        ui::setHidden(number, 1);
-        ui::setColour(number, ui::kBackground, 0);
-        ui::setFont(number, 256);
-        ui::addItem(number, -1, u"x");
-        ui::removeAllItems(number);
-        EXPECT_EQ(ui::getState(number), 0);
+        ui::setState(number, 1), ui::setText(number, u"x"), ui::setHidden(number, 1);
+        ui::setColour(number, ui::kBackground, 0), ui::setFont(number, 256);
+        ui::addItem(number, -1, u"x"), ui::removeAllItems(number);
     }
-    for (int number : {gadget::kCountLabel, gadget::kResultText, gadget::kLoadButton})
+    for (int number : {0, 1, 189, -7, gadget::kCountLabel, gadget::kResultText, 56})
         EXPECT_EQ(ui::getState(number), 0) << number;
 }
 

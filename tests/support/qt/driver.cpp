@@ -50,17 +50,13 @@ void click(int number) {
 }
 
 void press(Key key) {
-    static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Tab, {}},
-        {Qt::Key_Backtab, Qt::ShiftModifier},
-        {Qt::Key_Space, {}},
-        {Qt::Key_Home, {}},
-        {Qt::Key_Down, {}},
-        {Qt::Key_Return, {}},
-        {Qt::Key_Escape, {}},
-        {Qt::Key_F4, {}},
-        {Qt::Key_Down, Qt::AltModifier}};
-    QTest::keyClick(keyTarget(), keys[int(key)].first, keys[int(key)].second);
+    static const Qt::Key codes[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,
+                                    Qt::Key_Home,   Qt::Key_Down,    Qt::Key_Return,
+                                    Qt::Key_Escape, Qt::Key_F4,      Qt::Key_Down};
+    QTest::keyClick(keyTarget(), codes[int(key)],
+                    key == Key::ShiftTab  ? Qt::ShiftModifier
+                    : key == Key::AltDown ? Qt::AltModifier
+                                          : Qt::NoModifier);
     settle();
 }
 
@@ -100,9 +96,12 @@ bool exists(int number) { return ui::gadgetWidget(number) != nullptr; }
 
 bool shown(int number) { return widget(number)->isVisible(); }
 
+// In device pixels, which a scaled screen would make differ from Qt's own.
 Place place(int number) {
     const QRect r = widget(number)->geometry();
-    return {r.x(), r.y(), r.width(), r.height()};
+    const qreal scale = widget(number)->devicePixelRatioF();
+    return {int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
+            int(r.height() * scale)};
 }
 
 std::u16string text(int number) {
@@ -160,14 +159,15 @@ WindowLook window(int number) {
     QWidget* w = ui::windowWidget(number);
     const QRect frame = w->frameGeometry();
     const QList<QSize> icons = w->windowIcon().availableSizes();
-    return {u16(w->windowTitle()),
-            {frame.x(), frame.y(), frame.width(), frame.height()},
-            {0, 0, w->width(), w->height()},
-            icons.isEmpty() ? 0 : icons.last().width(),
-            w->isVisible(),
-            (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
-            (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
-            w->minimumSize() == w->maximumSize()};
+    return {
+        u16(w->windowTitle()),
+        {frame.x(), frame.y(), frame.width(), frame.height()},
+        {0, 0, int(w->width() * w->devicePixelRatioF()), int(w->height() * w->devicePixelRatioF())},
+        icons.isEmpty() ? 0 : icons.last().width(),
+        w->isVisible(),
+        (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
+        (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
+        w->minimumSize() == w->maximumSize()};
 }
 
 int pendingEvents() { return ui::detail::pendingEventCount(); }
