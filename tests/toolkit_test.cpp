@@ -184,7 +184,7 @@ TEST_F(Toolkit, ShiftTabFromNothingTakesTheLastFocusComesBackToTheWindow) {
 
 TEST_F(Toolkit, WindowHasItsTitleSizeAndPlace) {
     const driver::WindowLook window = driver::window(gadget::kMainWindow);
-    EXPECT_TRUE(window.shown && window.fixedSize && window.minimiseBox && window.maximiseBox);
+    EXPECT_TRUE(window.shown && window.neverSmaller && window.minimiseBox && window.maximiseBox);
     EXPECT_EQ(window.client, (Place{0, 0, 625, 770}));
     EXPECT_EQ(window.frame.x, 20);
     EXPECT_EQ(window.frame.y, 20);

@@ -5,7 +5,9 @@
 #   wine_smoke.sh LARKSPIN_EXE [X11_CLOSE]
 # X11_CLOSE is the Linux build's x11_close; without it the script builds one
 # from x11_close.cpp beside it. Wine's settings go to a prefix of the build's
-# own, next to the program (WINEPREFIX overrides it).
+# own, next to the program (WINEPREFIX overrides it); the script stops that
+# prefix's wine server when it ends. Needs wine, wine64 and Xvfb, and g++
+# with the Xlib headers when it builds x11_close itself.
 set -euo pipefail
 program=$(realpath "$1")
 x11_close=${2:-}
@@ -34,8 +36,10 @@ export DISPLAY=":$(cat "$work/display")"
 # A new prefix takes a while to set up. Wine's first process also starts
 # services that would keep this script's output open, so they are started
 # here, apart from the program.
-wineboot -i </dev/null >/dev/null 2>&1
-wineserver -w
+if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 

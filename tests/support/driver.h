@@ -58,7 +58,8 @@ struct WindowLook {
     std::u16string title;
     Place frame, client; // the frame on the screen; the client area's size
     int iconSize;        // width of the window's icon
-    bool shown, minimiseBox, maximiseBox, fixedSize;
+    bool shown, minimiseBox, maximiseBox;
+    bool neverSmaller; // no border drags it below its client size
 };
 
 bool exists(int number);

@@ -19,9 +19,13 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::TearDown() { ui::closeToolkit(); }
 
 void runEventLoop() {
-    driver::requestClose(gadget::kMainWindow);
-    quitRequested = 0;
-    eventLoop();
+    // Handlers may raise events of their own, which wait behind the close.
+    for (driver::settle(); driver::pendingEvents() > 0; driver::settle()) {
+        driver::requestClose(gadget::kMainWindow);
+        quitRequested = 0;
+        eventLoop();
+        EXPECT_EQ(currentEventCode, ui::kCloseRequest) << "the loop ended before the close request";
+    }
 }
 
 void pressButton(int number) {

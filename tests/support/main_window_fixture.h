@@ -1,6 +1,7 @@
 // A fresh main window with all its controls for each test, and what a user
 // does in it. Each action ends by running the program's event loop over the
-// events it raised, with a close request queued behind them to end the loop.
+// events it raised, until none waits, with a close request queued behind
+// them to end the loop.
 #pragma once
 
 #include "app/gadget_numbers.h"

@@ -46,21 +46,18 @@ bool hasFocusWithin(HWND handle) {
     return focused && (focused == handle || IsChild(handle, focused));
 }
 
-// Keys must never reach a hidden gadget: its focus goes to the next tab stop
-// after it, or to the window itself (no gadget) when there is none.
+// Keys must never reach a hidden gadget. The focus is given up rather than
+// moved on: the user chose no other gadget, and the next key should not act
+// on one. The window itself takes it, so Tab starts again from the first
+// gadget.
 void giveUpFocus(const GadgetRecord& hidden) {
-    const auto here = std::find(creationOrder.begin(), creationOrder.end(), hidden.number);
-    const std::size_t count = creationOrder.size();
-    const std::size_t start = static_cast<std::size_t>(here - creationOrder.begin());
-    for (std::size_t step = 1; step < count; ++step) {
-        const GadgetRecord& next = *gadgets[creationOrder[(start + step) % count]];
-        if (next.window == hidden.window && isTabStop(next)) {
-            SetFocus(next.handle);
-            return;
-        }
-    }
-    if (WindowRecord* window = findWindow(hidden.window))
-        SetFocus(window->handle);
+    WindowRecord* window = findWindow(hidden.window);
+    if (!window)
+        return;
+    // The window hands a focus it receives to the gadget saved at its last
+    // deactivation; that one was not chosen now either.
+    window->lastFocus = nullptr;
+    SetFocus(window->handle);
 }
 
 } // namespace

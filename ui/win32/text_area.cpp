@@ -3,7 +3,10 @@
 #include "ui/toolkit.h"
 #include "ui/win32/gadget_record.h"
 
+#include <commctrl.h>
 #include <richedit.h>
+#include <uxtheme.h>
+#include <vsstyle.h>
 
 #include <iterator>
 
@@ -43,6 +46,43 @@ std::string toUtf8(const std::wstring& text) {
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
                         length, nullptr, nullptr);
     return bytes;
+}
+
+// The rich edit draws a plain border whatever the visual style. With visual
+// styles active it gets a one-pixel border (WS_BORDER), which is painted
+// over here in the theme's colours for an edit field, focused or not.
+LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    switch (message) {
+    case WM_NCPAINT: {
+        const LRESULT result = DefSubclassProc(area, message, wParam, lParam);
+        if (const HTHEME theme = OpenThemeData(area, L"EDIT")) {
+            RECT outer{};
+            GetWindowRect(area, &outer);
+            OffsetRect(&outer, -outer.left, -outer.top);
+            const HDC context = GetWindowDC(area);
+            ExcludeClipRect(context, outer.left + 1, outer.top + 1, outer.right - 1,
+                            outer.bottom - 1);
+            const int state = GetFocus() == area ? EPSHV_FOCUSED : EPSHV_NORMAL;
+            DrawThemeBackground(theme, context, EP_EDITBORDER_HVSCROLL, state, &outer, nullptr);
+            ReleaseDC(area, context);
+            CloseThemeData(theme);
+        }
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(area, message, wParam, lParam);
+        RedrawWindow(area, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(area, themedBorder, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(area, message, wParam, lParam);
 }
 
 } // namespace
@@ -117,6 +157,8 @@ int newTextArea(int number, int x, int y, int width, int height, int flags) {
         return 0;
     area->font = currentGadgetFont();
     const HWND handle = area->handle;
+    if (themed)
+        SetWindowSubclass(handle, themedBorder, 0, 0);
     SendMessageW(handle, EM_LIMITTEXT, static_cast<WPARAM>(-1), 0);
     const LRESULT mask = SendMessageW(handle, EM_GETEVENTMASK, 0, 0);
     SendMessageW(handle, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);

@@ -41,6 +41,16 @@ void notify(HWND control, int code) {
     postEvent(kGadgetEvent, record->number, record->window, code);
 }
 
+// Gives the focus back to the gadget that had it when the window was last
+// deactivated; false when there is none that could take it.
+bool giveBackFocus(const WindowRecord& window) {
+    const HWND last = window.lastFocus;
+    if (!last || !findGadget(last) || !IsWindowVisible(last) || !IsWindowEnabled(last))
+        return false;
+    SetFocus(last);
+    return true;
+}
+
 // Activation gives the focus back to the gadget that had it when the window
 // was last deactivated, and never hands it to a gadget by itself.
 bool restoreFocus(HWND handle, WPARAM state) {
@@ -52,12 +62,11 @@ bool restoreFocus(HWND handle, WPARAM state) {
         window->lastFocus = findGadget(focused) && IsChild(handle, focused) ? focused : nullptr;
         return false;
     }
-    const HWND last = window->lastFocus;
-    if (HIWORD(state) != 0 || !last || !findGadget(last) || !IsWindowVisible(last) ||
-        !IsWindowEnabled(last))
-        return false; // the window itself takes the focus: no gadget has it
-    SetFocus(last);
-    return true;
+    // A minimised window is activated before it is restored, and restoring
+    // it then focuses the window itself (WM_SETFOCUS), after any activation.
+    if (HIWORD(state) != 0)
+        return false;
+    return giveBackFocus(*window); // false: the window itself takes the focus
 }
 
 LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,6 +108,11 @@ LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
         if (restoreFocus(handle, wParam))
             return 0;
         break;
+    case WM_SETFOCUS:
+        // Restoring a minimised window focuses the window, not its gadget.
+        if (WindowRecord* window = findWindow(handle); window && !IsIconic(handle))
+            giveBackFocus(*window);
+        return 0;
     default:
         break;
     }

@@ -167,7 +167,7 @@ WindowLook window(int number) {
         w->isVisible(),
         (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
         (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
-        w->minimumSize() == w->maximumSize()};
+        w->minimumSize() == w->size()};
 }
 
 int pendingEvents() { return ui::detail::pendingEventCount(); }
