@@ -20,7 +20,7 @@ void MainWindowTest::TearDown() { ui::closeToolkit(); }
 
 void runEventLoop() {
     // Handlers may raise events of their own, which wait behind the close.
-    for (driver::settle(); driver::pendingEvents() > 0; driver::settle()) {
+    for (int round = 0; round < 10 && (driver::settle(), driver::pendingEvents() > 0); ++round) {
         driver::requestClose(gadget::kMainWindow);
         quitRequested = 0;
         eventLoop();
