@@ -13,6 +13,32 @@ const char16_t* const kLetterStateItems[8] = {
 const std::u16string kWindowTitle =
     u"Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)";
 
+namespace {
+
+std::u16string letterOf(int k) { return std::u16string(1, static_cast<char16_t>(u'A' + k)); }
+
+// What a screen reader says about the controls that do not name themselves
+// by their text. None of it shows on screen.
+void describeControlsForScreenReaders() {
+    using namespace gadget;
+    ui::setAccessibleName(kResultText, u"Remaining words", u"");
+    for (int k = 0; k < kLetterCount; ++k) {
+        // The letter names its list twice: as the list's own name, and through
+        // the label, which a screen reader follows where a list's name is its
+        // selected item.
+        ui::setAccessibleName(letterList(k), letterOf(k),
+                              u"What the game showed for letter " + letterOf(k));
+        ui::setLabelledBy(letterList(k), letterLabel(k));
+        for (int p = 1; p <= kPositions; ++p) {
+            const std::u16string position(1, static_cast<char16_t>(u'0' + p));
+            ui::setAccessibleName(tickBox(k, p), letterOf(k) + u" yellow at position " + position,
+                                  u"");
+        }
+    }
+}
+
+} // namespace
+
 int openMainWindow() {
     const int flags = ui::kWindowCaption | ui::kWindowSystemMenu | ui::kWindowMinimiseBox |
                       ui::kWindowMaximiseBox;
@@ -39,9 +65,8 @@ void createMainWindowControls() {
     }
 
     for (int k = 0; k < kLetterCount; ++k) {
-        const std::u16string letter(1, static_cast<char16_t>(u'A' + k));
-        ui::newLabel(letterLabel(k), kLabelX, letterRowY(k), kLabelWidth, kControlHeight, letter,
-                     ui::kLabelCentred);
+        ui::newLabel(letterLabel(k), kLabelX, letterRowY(k), kLabelWidth, kControlHeight,
+                     letterOf(k), ui::kLabelCentred);
         ui::setFont(letterLabel(k), kLetterLabelFont);
     }
     ui::setFont(ui::kAllNewGadgets, ui::kDefaultFont);
@@ -56,4 +81,5 @@ void createMainWindowControls() {
             ui::setHidden(tickBox(k, p), 1);
         }
     }
+    describeControlsForScreenReaders();
 }

@@ -8,11 +8,14 @@
 #include <string_view>
 
 // Opens the named file (ASCII), relative to the current directory, for
-// reading only. Anything but a regular file is refused: a FIFO, a device or a
-// directory could block the window or never end. On failure the result is
-// null and whyNot holds a short reason for the count label.
+// reading only. Anything but a regular file is refused: a FIFO, a pipe, a
+// device or a directory could block the window or never end. On failure the
+// result is null and whyNot holds a short reason for the count label.
 //
-// Linux has no open mode that keeps other processes from opening or
-// changing the file meanwhile; the loader copes with a file that changes
-// between its passes instead.
+// On Windows the file is opened with no sharing, so no other process can
+// open it while a pass reads it, and one that holds it open makes the open
+// fail ("is in use"). Linux has no such open mode: there another process may
+// change the file meanwhile, and the loader copes with a file that changes
+// between its passes. (word_file.cpp for Linux, word_file_win32.cpp for
+// Windows.)
 std::unique_ptr<ByteSource> openWordFile(std::string_view name, std::u16string& whyNot);

@@ -89,6 +89,7 @@ void setTextAreaText(QWidget* area, const QString& text);
 bool isEditableTextArea(QWidget* widget);
 
 void installKeyboardNavigation();
+void installAccessibleWindows();
 
 QString toQString(const std::u16string& text);
 

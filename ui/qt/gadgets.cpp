@@ -222,7 +222,14 @@ void setHidden(int number, int hidden) {
     GadgetRecord* record = findGadget(number);
     if (!record)
         return;
-    record->widget->setVisible(hidden == 0);
+    QWidget* widget = record->widget;
+    widget->setVisible(hidden == 0);
+    // A hidden gadget must take no more keys. The focus is given up rather
+    // than moved on: the user chose no other gadget, and the next key should
+    // not act on one. Tab then starts again from the first gadget.
+    QWidget* focused = widget->window()->focusWidget();
+    if (hidden != 0 && focused && (focused == widget || widget->isAncestorOf(focused)))
+        focused->clearFocus();
 }
 
 void setColour(int number, int which, int colour) {

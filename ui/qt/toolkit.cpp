@@ -26,12 +26,24 @@ void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
         std::_Exit(0);
 }
 
+// The geometry is fixed in pixels, so the texts must be too: a font sized
+// in points grows with the desktop's font DPI (Xft.dpi) and would no longer
+// fit its control. Sizes are resolved once at 96 DPI, as for a program that
+// knows nothing of the screen's DPI.
+QFont inPixels(QFont font) {
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+    return font;
+}
+
+QFont systemFont() { return inPixels(QFontDatabase::systemFont(QFontDatabase::GeneralFont)); }
+
 } // namespace
 
 QFont fontFor(int font) {
     if (font == kDefaultFont)
         return defaultFont;
-    QFont stock = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont stock = systemFont();
     stock.setBold(true);
     return stock;
 }
@@ -50,6 +62,10 @@ void initToolkit() {
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_USE_PHYSICAL_DPI");
 
+    // The style's own measures (the tick indicator, frames, margins) are
+    // likewise taken at 96 DPI.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+
     if (!QApplication::instance()) {
         static int argc = 1;
         static char name[] = "larkspin";
@@ -60,9 +76,10 @@ void initToolkit() {
         detail::starting = false;
         qInstallMessageHandler(nullptr);
     }
-    detail::defaultFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    detail::defaultFont = detail::systemFont();
     detail::gadgetFont = kDefaultFont;
     detail::installKeyboardNavigation();
+    detail::installAccessibleWindows();
 }
 
 void closeToolkit() {

@@ -3,6 +3,8 @@
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -20,6 +22,16 @@ class Window : public QWidget {
   public:
     explicit Window(int number) : number_(number) {}
 
+    // A window without a sizing border keeps this size except while it is
+    // maximised, full screen or minimised.
+    void fixSize(QSize size) {
+        fixedSize_ = size;
+        // No maximum size: one equal to the minimum would make the window
+        // manager grey out the maximise box.
+        setMinimumSize(size);
+        resize(size);
+    }
+
   protected:
     // The close box, the system menu's Close and Alt+F4 only ask: the window
     // stays open until the program stops taking events and shuts down.
@@ -28,8 +40,32 @@ class Window : public QWidget {
         postEvent(kCloseRequest, number_, number_, 0);
     }
 
+    // On X11 a window that can be maximised can also be resized: the window
+    // manager gives it a sizing border. Any other size than the fixed one is
+    // taken back, once the window manager's news of a state change (which
+    // may come after the new size) has been seen.
+    void resizeEvent(QResizeEvent*) override {
+        if (fixedSize_.isValid() && size() != fixedSize_)
+            QMetaObject::invokeMethod(this, &Window::keepFixedSize, Qt::QueuedConnection);
+    }
+
+    // Restoring gives back the fixed size whatever the window manager chose.
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange)
+            keepFixedSize();
+        QWidget::changeEvent(event);
+    }
+
   private:
+    void keepFixedSize() {
+        const Qt::WindowStates sized =
+            Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+        if (fixedSize_.isValid() && !(windowState() & sized) && size() != fixedSize_)
+            resize(fixedSize_);
+    }
+
     int number_;
+    QSize fixedSize_;
 };
 
 Qt::WindowFlags windowFlagsFor(int flags) {
@@ -94,7 +130,17 @@ class KeyboardNavigation : public QObject {
     }
 };
 
+// Left to Qt, a plain QWidget window is a "client" area, which a screen
+// reader calls a filler; ours is a frame, named by its title.
+QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<Window*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
+
+void installAccessibleWindows() { QAccessible::installFactory(accessibleWindow); }
 
 void installKeyboardNavigation() {
     // Owned by the application object, so a new application gets a new one.
@@ -126,7 +172,7 @@ int newWindow(int number, int x, int y, int width, int height, const std::u16str
     if (flags & kWindowSizingBorder)
         window->resize(width, height);
     else
-        window->setFixedSize(width, height);
+        window->fixSize(QSize(width, height));
     window->move(x, y); // a top-level window's position is that of its frame
     detail::registerWindow(number, window);
     window->showNormal();

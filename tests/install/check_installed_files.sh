@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs a build into a staging folder and checks what a desktop reads
+# from it: the menu entry, the AppStream metadata, the icons and the manual
+# page, each with the tool the distributions use. Any warning fails.
+#   check_installed_files.sh BUILD_DIR
+set -euo pipefail
+build=$1
+stage="$build/stage"
+rm -rf "$stage"
+cmake --install "$build" --prefix "$stage" >/dev/null
+share="$stage/share"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+warnings=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) || true
+[[ -z "$warnings" ]] || fail "desktop-file-validate: $warnings"
+appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >/dev/null ||
+    fail "appstreamcli: $(appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml)"
+for size in 48x48 64x64 128x128 256x256 scalable; do
+    compgen -G "$share/icons/hicolor/$size/apps/example.larkspin.Larkspin.*" >/dev/null ||
+        fail "no $size icon"
+done
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share"/man/man6/larkspin.6.gz 2>&1 >/dev/null)
+[[ -z "$warnings" ]] || fail "man: $warnings"
+[[ -s "$share/larkspin/words.txt" ]] || fail "no shipped word list"
+echo "installed files passed"

@@ -1,0 +1,170 @@
+// The multi-line text area: a rich-edit control, editable, unlimited,
+// optionally word-wrapped.
+#include "ui/toolkit.h"
+#include "ui/win32/gadget_record.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <uxtheme.h>
+#include <vsstyle.h>
+
+#include <iterator>
+
+namespace ui::detail {
+namespace {
+
+constexpr UINT kUtf8 = 65001;
+
+struct RichEditLibrary {
+    const wchar_t* file;
+    const wchar_t* className;
+};
+
+// The newest rich edit that the system has, else an older one.
+constexpr RichEditLibrary kLibraries[] = {
+    {L"MSFTEDIT.DLL", L"RICHEDIT50W"},
+    {L"RICHED20.DLL", L"RichEdit20W"},
+    {L"RICHED32.DLL", L"RichEdit"},
+};
+
+HMODULE library = nullptr;
+const wchar_t* className = nullptr;
+
+const wchar_t* richEditClass() {
+    for (std::size_t i = 0; !library && i < std::size(kLibraries); ++i) {
+        library = LoadLibraryW(kLibraries[i].file);
+        if (library)
+            className = kLibraries[i].className;
+    }
+    return className;
+}
+
+std::string toUtf8(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                        length, nullptr, nullptr);
+    return bytes;
+}
+
+// The rich edit draws a plain border whatever the visual style. With visual
+// styles active it gets a one-pixel border (WS_BORDER), which is painted
+// over here in the theme's colours for an edit field, focused or not.
+LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+    switch (message) {
+    case WM_NCPAINT: {
+        const LRESULT result = DefSubclassProc(area, message, wParam, lParam);
+        if (const HTHEME theme = OpenThemeData(area, L"EDIT")) {
+            RECT outer{};
+            GetWindowRect(area, &outer);
+            OffsetRect(&outer, -outer.left, -outer.top);
+            const HDC context = GetWindowDC(area);
+            ExcludeClipRect(context, outer.left + 1, outer.top + 1, outer.right - 1,
+                            outer.bottom - 1);
+            const int state = GetFocus() == area ? EPSHV_FOCUSED : EPSHV_NORMAL;
+            DrawThemeBackground(theme, context, EP_EDITBORDER_HVSCROLL, state, &outer, nullptr);
+            ReleaseDC(area, context);
+            CloseThemeData(theme);
+        }
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(area, message, wParam, lParam);
+        RedrawWindow(area, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(area, themedBorder, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(area, message, wParam, lParam);
+}
+
+} // namespace
+
+bool takeTextAreaNotification(const GadgetRecord& area, int code) {
+    int type;
+    switch (code) {
+    case EN_CHANGE:
+        type = kChange;
+        break;
+    case EN_SETFOCUS:
+        type = kFocus;
+        break;
+    case EN_KILLFOCUS:
+        type = kFocusLost;
+        break;
+    default:
+        return false; // other codes pass through as the type
+    }
+    postEvent(kGadgetEvent, area.number, area.window, type);
+    return true;
+}
+
+void setTextAreaText(HWND area, const std::wstring& text) {
+    if (text.empty()) {
+        SetWindowTextW(area, L"");
+        return;
+    }
+    SetScrollPos(area, SB_HORZ, 0, TRUE);
+    // The whole content in one step.
+    const std::string bytes = toUtf8(text);
+    SETTEXTEX how{ST_DEFAULT, kUtf8};
+    SendMessageW(area, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                 reinterpret_cast<LPARAM>(bytes.c_str()));
+    // A new list is read from its top; some rich edits leave the caret and
+    // the view at the end.
+    SendMessageW(area, EM_SETSEL, 0, 0);
+    SendMessageW(area, WM_VSCROLL, SB_TOP, 0);
+}
+
+bool isEditableTextArea(HWND handle) {
+    const GadgetRecord* record = findGadget(handle);
+    return record && record->kind == GadgetKind::TextArea &&
+           !(GetWindowLongPtrW(handle, GWL_STYLE) & ES_READONLY);
+}
+
+void releaseTextAreaLibrary() {
+    if (library)
+        FreeLibrary(library);
+    library = nullptr;
+    className = nullptr;
+}
+
+} // namespace ui::detail
+
+namespace ui {
+
+int newTextArea(int number, int x, int y, int width, int height, int flags) {
+    using namespace detail;
+    const wchar_t* richEdit = richEditClass();
+    if (!richEdit)
+        return 0;
+    // Setting the area up may report changes; none of them is the user's.
+    SuppressEvents suppress;
+    const bool themed = visualStylesActive();
+    const DWORD style = WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                        ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL | (themed ? WS_BORDER : 0);
+    GadgetRecord* area =
+        createGadget(number, GadgetKind::TextArea, richEdit, style, themed ? 0 : WS_EX_CLIENTEDGE,
+                     x, y, width, height, std::wstring());
+    if (!area)
+        return 0;
+    area->font = currentGadgetFont();
+    const HWND handle = area->handle;
+    if (themed)
+        SetWindowSubclass(handle, themedBorder, 0, 0);
+    SendMessageW(handle, EM_LIMITTEXT, static_cast<WPARAM>(-1), 0);
+    const LRESULT mask = SendMessageW(handle, EM_GETEVENTMASK, 0, 0);
+    SendMessageW(handle, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
+    if (flags & kTextAreaWrap)
+        SendMessageW(handle, EM_SETTARGETDEVICE, 0, 0);
+    return 1;
+}
+
+} // namespace ui
