@@ -3,33 +3,26 @@
 // the count label, the text area and the labels' colours. Which words a panel
 // keeps is the property test's concern; these check that user input drives
 // the refresh, how the panel looks, and that the list only narrows.
-#include "app/gadget_numbers.h"
 #include "filter/letter_state.h"
 #include "tests/support/main_window_fixture.h"
-#include "tests/support/user_actions.h"
 #include "ui/toolkit.h"
-
-#include <gtest/gtest.h>
-
-#include <QColor>
 
 namespace {
 
 constexpr int kA = 0, kE = 4, kR = 17, kS = 18, kZ = 25;
 
-const QColor kLightGrey(0xF1, 0xEF, 0xED), kGrey(0x78, 0x7C, 0x7E);
-const QColor kYellow(0xC9, 0xB4, 0x58), kGreen(0x6A, 0xAA, 0x64);
+// Packed 0x00BBGGRR.
+constexpr int kLightGrey = 0xEDEFF1, kGrey = 0x7E7C78, kYellow = 0x58B4C9, kGreen = 0x64AA6A;
+constexpr int kBlack = 0, kWhite = 0xFFFFFF;
 
-void expectLook(int k, const QColor& background, const QColor& text) {
-    const QPalette palette = widgetOf(gadget::letterLabel(k))->palette();
-    EXPECT_EQ(palette.color(QPalette::Window), background) << "row " << k;
-    EXPECT_EQ(palette.color(QPalette::WindowText), text) << "row " << k;
+void expectLook(int k, int fill, int text) {
+    EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), (driver::Look{fill, text})) << "row " << k;
 }
 
 int shownTickBoxes() {
     int shown = 0;
     for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
-        shown += widgetOf(number)->isVisible() ? 1 : 0;
+        shown += driver::shown(number);
     return shown;
 }
 
@@ -47,18 +40,18 @@ TEST_F(LetterPanel, TypicalGuessKeepsWordsWithEAwayFromTwoRThirdAndNoS) {
 }
 
 TEST_F(LetterPanel, LabelColoursAndTickBoxesFollowTheState) {
-    const QColor backgrounds[] = {kLightGrey, kGrey, kYellow};
+    const int backgrounds[] = {kLightGrey, kGrey, kYellow};
     for (int state = Green5; state >= Unmarked; --state) {
         chooseLetterState(kA, state);
         expectLook(kA, state >= Green1 ? kGreen : backgrounds[state],
-                   state == Unmarked ? Qt::black : Qt::white);
+                   state == Unmarked ? kBlack : kWhite);
         EXPECT_EQ(shownTickBoxes(), state == Present ? 5 : 0);
     }
     // A list with no selection keeps its label's colours but loses its boxes.
     chooseLetterState(kE, Present);
     ui::setState(gadget::letterList(kE), -1);
     chooseLetterState(kA, Absent);
-    expectLook(kE, kYellow, Qt::white);
+    expectLook(kE, kYellow, kWhite);
     EXPECT_EQ(shownTickBoxes(), 0);
 }
 
@@ -82,39 +75,35 @@ TEST_F(LetterPanel, TicksAreKeptWhileHiddenAndClearedByReset) {
     pressButton(gadget::kResetButton);
     for (int k = 0; k < gadget::kLetterCount; ++k) {
         EXPECT_EQ(ui::getState(gadget::letterList(k)), Unmarked);
-        expectLook(k, kLightGrey, Qt::black);
+        expectLook(k, kLightGrey, kBlack);
     }
     for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
         EXPECT_EQ(ui::getState(number), 0) << number;
     EXPECT_EQ(shownTickBoxes(), 0);
 }
 
-// "?" and reset bring no word back; a load does, and shows the whole list
-// until the next pass applies the states.
+// Before any load the list holds one empty entry. "?" and reset bring no
+// word back; a load does, and shows the whole list until the next pass.
 TEST_F(LetterPanel, OnlyALoadBringsWordsBack) {
+    pressButton(gadget::kParseButton);
+    EXPECT_EQ(countLabelText(), u"Words: 1");
+    EXPECT_EQ(resultTextContent(), u"   ");
+    chooseLetterState(kE, Present); // the empty entry holds no E
+    EXPECT_EQ(countLabelText(), u"Words: 0");
+
     const std::vector<std::u16string> three = {u"CRANE", u"SLATE", u"TRACE"};
     loadWordFile(three);
+    EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     chooseLetterState(kS, Absent);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
     chooseLetterState(kS, Unmarked);
     pressButton(gadget::kResetButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
-
     chooseLetterState(kS, Absent);
     loadWordFile(three);
     EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     pressButton(gadget::kParseButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
-}
-
-TEST_F(LetterPanel, BeforeAnyLoadTheListHoldsOneEmptyEntry) {
-    pressButton(gadget::kParseButton);
-    EXPECT_EQ(countLabelText(), u"Words: 1");
-    EXPECT_EQ(resultTextContent(), u"   ");
-    chooseLetterState(kE, Absent); // the empty entry holds no E
-    EXPECT_EQ(countLabelText(), u"Words: 1");
-    chooseLetterState(kE, Present);
-    EXPECT_EQ(countLabelText(), u"Words: 0");
 }
 
 } // namespace

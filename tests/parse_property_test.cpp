@@ -1,13 +1,7 @@
 // For random word lists and random panels, the parse pass keeps exactly the
 // words that a plain, independent reading of the panel keeps.
-#include "app/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "tests/support/user_actions.h"
 #include "ui/toolkit.h"
-
-#include <gtest/gtest.h>
-
-#include <QString>
 
 #include <random>
 
@@ -64,8 +58,8 @@ TEST_F(ParseProperty, ParseKeepsExactlyTheWordsThePanelAllows) {
         for (const std::u16string& word : words)
             expected += keeps(states, ticks, word) ? word + u"   " : u"";
         ASSERT_EQ(resultTextContent(), expected);
-        const auto kept = QString::number(expected.size() / 8); // a word and three spaces
-        ASSERT_EQ(countLabelText(), u"Words: " + kept.toStdU16String());
+        const std::string kept = std::to_string(expected.size() / 8); // a word and three spaces
+        ASSERT_EQ(countLabelText(), u"Words: " + std::u16string(kept.begin(), kept.end()));
     }
 }
 

@@ -1,53 +1,73 @@
 #include "tests/support/main_window_fixture.h"
 
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "app/shell.h"
-#include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
-#include "words/word_store.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 void MainWindowTest::SetUp() {
     ui::initToolkit();
     initWordStore();
     ASSERT_NE(openMainWindow(), 0);
     createMainWindowControls();
-    QApplication::processEvents();
+    driver::settle();
 }
 
 void MainWindowTest::TearDown() { ui::closeToolkit(); }
 
-int dispatchPendingEvents() {
-    QApplication::processEvents();
-    int taken = 0;
-    while (ui::detail::pendingEventCount() > 0) {
-        currentEventCode = ui::nextEvent();
-        ++taken;
-        if (currentEventCode == ui::kGadgetEvent) {
-            currentGadget = ui::eventSource();
-            dispatchGadgetEvent();
-        }
-        QApplication::processEvents();
+void runEventLoop() {
+    // Handlers may raise events of their own, which wait behind the close.
+    for (int round = 0; round < 10 && (driver::settle(), driver::pendingEvents() > 0); ++round) {
+        driver::requestClose(gadget::kMainWindow);
+        quitRequested = 0;
+        eventLoop();
+        EXPECT_EQ(currentEventCode, ui::kCloseRequest) << "the loop ended before the close request";
     }
-    return taken;
 }
 
-QWidget* widgetOf(int number) {
-    QWidget* widget = ui::gadgetWidget(number);
-    EXPECT_NE(widget, nullptr) << "no gadget " << number;
-    return widget;
+void pressButton(int number) {
+    driver::click(number);
+    runEventLoop();
 }
 
-std::u16string countLabelText() {
-    return static_cast<QLabel*>(widgetOf(gadget::kCountLabel))->text().toStdU16String();
+void chooseLetterState(int k, int state) {
+    driver::chooseItem(gadget::letterList(k), state);
+    runEventLoop();
 }
 
-std::u16string resultTextContent() {
-    return static_cast<QPlainTextEdit*>(widgetOf(gadget::kResultText))
-        ->toPlainText()
-        .toStdU16String();
+void clickTickBox(int k, int p) { pressButton(gadget::tickBox(k, p)); }
+
+// Tests run in parallel, each in its own process: each needs a words.txt of
+// its own, in a directory that goes when the process ends.
+struct ScratchDirectory {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("larkspin-test-" + std::to_string(std::random_device()()));
+    ScratchDirectory() { std::filesystem::create_directories(path); }
+    ~ScratchDirectory() {
+        std::filesystem::current_path(path.parent_path());
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+void load(std::string_view bytes) {
+    static const ScratchDirectory directory;
+    std::filesystem::current_path(directory.path);
+    std::filesystem::remove_all("words.txt");
+    std::ofstream("words.txt", std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    pressButton(gadget::kLoadButton);
+}
+
+void loadWordFile(const std::vector<std::u16string>& lines) {
+    std::string bytes;
+    for (const std::u16string& line : lines) {
+        for (const char16_t unit : line)
+            bytes += unit < 0x80 ? std::string(1, char(unit))
+                                 : std::string{char(0xC0 | unit >> 6), char(0x80 | (unit & 0x3F))};
+        bytes += '\n';
+    }
+    load(bytes);
 }

@@ -1,12 +1,18 @@
-// A fresh main window with all its controls for each test, and helpers that
-// act on it the way the event loop would.
+// A fresh main window with all its controls for each test, and what a user
+// does in it. Each action ends by running the program's event loop over the
+// events it raised, until none waits, with a close request queued behind
+// them to end the loop.
 #pragma once
+
+#include "app/gadget_numbers.h"
+#include "tests/support/driver.h"
+#include "words/word_store.h"
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
-
 #include <string>
+#include <string_view>
+#include <vector>
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -14,13 +20,24 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override;
 };
 
-// Takes every queued event and dispatches the gadget events, as the event
-// loop does; returns the number of events taken. Never waits.
-int dispatchPendingEvents();
+void runEventLoop();
+void pressButton(int number);
+void chooseLetterState(int k, int state);
+// Clicks where the tick box stands: a hidden box is not there to be hit.
+void clickTickBox(int k, int p);
+// Writes the bytes, exactly, to words.txt in a scratch current directory of
+// the test program's own and presses the load button.
+void load(std::string_view bytes);
+// The same with one line per word, in UTF-8 (the tests' words stay below U+0800).
+void loadWordFile(const std::vector<std::u16string>& lines);
 
-// The widget of a gadget, failing the test when there is none.
-QWidget* widgetOf(int number);
+inline std::u16string countLabelText() { return driver::text(gadget::kCountLabel); }
+inline std::u16string resultTextContent() { return driver::text(gadget::kResultText); }
 
-// Texts of the count label and the result area.
-std::u16string countLabelText();
-std::u16string resultTextContent();
+// The store's invariants, which must hold after every load, failed or not.
+inline void expectStoreSound() {
+    const WordStore& store = wordStore();
+    EXPECT_GE(store.lastIndex, -1);
+    EXPECT_LT(store.lastIndex, static_cast<int>(store.candidates.size()));
+    EXPECT_EQ(store.candidates.size(), store.scratch.size());
+}

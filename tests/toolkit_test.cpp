@@ -1,0 +1,237 @@
+// The toolkit's behaviour seen through the main window: which user actions
+// become events, gadget states, label colours, fonts, keyboard focus, and the
+// window as it stands right after start-up.
+#include "tests/support/main_window_fixture.h"
+#include "ui/toolkit.h"
+
+#include <array>
+
+namespace {
+
+using driver::Key;
+using driver::Place;
+using Toolkit = MainWindowTest;
+
+// One user action after another, each followed by the one event it should
+// raise (code 0: none) and by the state of a gadget. The program's own
+// changes raise none.
+TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
+    using namespace gadget;
+    using driver::press;
+    constexpr int box = tickBox(4, 2), list = letterList(4), area = kResultText;
+    constexpr int gadgetEvent = ui::kGadgetEvent;
+    const struct {
+        void (*act)();
+        int code, source, type, gadget, state;
+    } steps[] = {
+        {[] { driver::click(kParseButton); }, gadgetEvent, kParseButton, ui::kClick, box, 0},
+        // Hidden, a tick box keeps its tick and a click hits nothing.
+        {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0, box, 1},
+        {[] { ui::setHidden(box, 0), driver::click(box); }, gadgetEvent, box, ui::kClick, box, 0},
+        {[] { driver::focus(box), press(Key::Space); }, gadgetEvent, box, ui::kClick, box, 1},
+        // Opening and closing a list without choosing.
+        {[] { driver::focus(list), press(Key::F4), press(Key::Escape), press(Key::AltDown); }, 0, 0,
+         0, list, 0},
+        {[] { press(Key::F4), press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
+        {[] { driver::chooseItem(list, 7); }, gadgetEvent, list, ui::kChange, list, 7},
+        {[] {
+             ui::setState(letterList(2), 5), ui::setState(tickBox(2, 3), 1);
+             ui::addItem(letterList(2), -1, u"extra"), ui::setText(area, u"CRANE   ");
+             ui::setText(kCountLabel, u"A&B <b>x</b>"), ui::setHidden(tickBox(2, 3), 0);
+             ui::setColour(letterLabel(2), ui::kBackground, 0x010203);
+         },
+         0, 0, 0, letterList(2), 5},
+        {[] { driver::focus(area); }, gadgetEvent, area, ui::kFocus, list, 7},
+        // Two identical reports in a row wait as one.
+        {[] { driver::type(u"ab"); }, gadgetEvent, area, ui::kChange, list, 7},
+        {[] { driver::focus(kLoadButton); }, gadgetEvent, area, ui::kFocusLost, list, 7},
+        {[] { driver::requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0, list, 7},
+        {[] { driver::click(kResetButton); }, gadgetEvent, kResetButton, ui::kClick, list, 7},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        step.act();
+        driver::settle();
+        ASSERT_EQ(driver::pendingEvents(), step.code ? 1 : 0);
+        if (step.code) {
+            const int code = ui::nextEvent();
+            EXPECT_EQ((std::array{code, ui::eventSource(), ui::eventType(), ui::eventWindow()}),
+                      (std::array{step.code, step.source, step.type, int(kMainWindow)}));
+        }
+        EXPECT_EQ(ui::getState(step.gadget), step.state);
+    }
+    EXPECT_TRUE(driver::window(kMainWindow).shown); // the close box only asked
+    EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");   // as shown: no mnemonic, no markup
+    EXPECT_EQ(resultTextContent(), driver::typingBlocked() ? u"CRANE   " : u"abCRANE   ");
+    EXPECT_TRUE(driver::dropsBelowShowingAll(list));
+    // Emptying the area is not wrapped: it reports a change (Wine's rich edit
+    // adds an EN_UPDATE, which passes through as its type); the shell ignores
+    // both.
+    ui::removeAllItems(area);
+    driver::settle();
+    ASSERT_GE(driver::pendingEvents(), 1);
+    EXPECT_EQ(ui::nextEvent(), gadgetEvent);
+    EXPECT_EQ(ui::eventSource() * 1000 + ui::eventType(), area * 1000 + ui::kChange);
+    EXPECT_EQ(resultTextContent(), u"");
+}
+
+TEST_F(Toolkit, OnlyIdenticalEventsAtTheTailCoalesce) {
+    for (int number : {56, 56, 55, 57, 56})
+        driver::click(number);
+    ASSERT_EQ(driver::pendingEvents(), 4);
+    for (int source : {56, 55, 57, 56}) { // in the order they came
+        EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
+        EXPECT_EQ(ui::eventSource(), source);
+    }
+}
+
+TEST_F(Toolkit, DropDownListSelection) {
+    ASSERT_NE(ui::newDropDownList(300, 400, 5, 100, 21), 0);
+    ui::addItem(300, -1, u"b");
+    ui::addItem(300, 0, u"a");
+    ui::addItem(300, 99, u"c");       // past the end: appended
+    EXPECT_EQ(ui::getState(300), -1); // items alone select nothing
+    EXPECT_EQ(driver::items(300), (std::vector<std::u16string>{u"a", u"b", u"c"}));
+    ui::setState(300, 2);
+    EXPECT_EQ(ui::getState(300), 2);
+    ui::setState(300, 3); // outside the list: nothing selected
+    EXPECT_EQ(ui::getState(300), -1);
+}
+
+TEST_F(Toolkit, NumbersWithoutGadgetOrStateDoNothingAndReadZero) {
+    for (int number : {0, 1, 189, -7}) {
+        ui::setState(number, 1), ui::setText(number, u"x"), ui::setHidden(number, 1);
+        ui::setColour(number, ui::kBackground, 0), ui::setFont(number, 256);
+        ui::addItem(number, -1, u"x"), ui::removeAllItems(number);
+    }
+    for (int number : {0, 1, 189, -7, gadget::kCountLabel, gadget::kResultText, 56})
+        EXPECT_EQ(ui::getState(number), 0) << number;
+}
+
+// Fill and text colour, packed 0x00BBGGRR.
+TEST_F(Toolkit, LabelColours) {
+    const int label = gadget::letterLabel(0), plain = gadget::letterLabel(1);
+    const driver::Look before = driver::labelLook(plain);
+    ui::setColour(label, ui::kBackground, 0x58B4C9);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{0x58B4C9, 0})); // text defaults to black
+    ui::setColour(label, ui::kForeground, 0xFFFFFF);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{0x58B4C9, 0xFFFFFF}));
+    // A text colour alone sits on the button face.
+    ui::setColour(label, ui::kForeground, ui::rgb(200, 0, 0));
+    ui::setColour(label, ui::kBackground, ui::kNoColour);
+    EXPECT_EQ(driver::labelLook(label), (driver::Look{driver::buttonFace(), ui::rgb(200, 0, 0)}));
+    // With no colour left a label looks as it did at creation.
+    ui::setColour(plain, ui::kBackground, ui::rgb(1, 2, 3));
+    ui::setColour(plain, ui::kBackground, ui::kNoColour);
+    EXPECT_EQ(driver::labelLook(plain), before);
+}
+
+TEST_F(Toolkit, BrushesFollowTheDistinctBackgroundsInUse) {
+    const int colours[] = {0xEDEFF1, 0x7E7C78, 0x58B4C9, 0x64AA6A};
+    for (int round = 0; round < 50; ++round) {
+        for (int k = 0; k < 26; ++k)
+            ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[(k + round) % 4]);
+    }
+    EXPECT_EQ(driver::liveBrushes(), 4);
+    for (int k = 0; k < 26; ++k)
+        ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[1]);
+    EXPECT_EQ(driver::liveBrushes(), 1);
+    ui::closeToolkit(); // destroying the labels gives their brushes back
+    EXPECT_EQ(driver::liveBrushes(), 0);
+    ui::initToolkit();
+}
+
+TEST_F(Toolkit, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
+    const driver::Font standard = driver::font(gadget::kLoadButton);
+    EXPECT_FALSE(standard.bold);
+    for (int k = 0; k < 26; ++k)
+        EXPECT_TRUE(driver::font(gadget::letterLabel(k)).bold) << k;
+    for (int number : {58, 28, 188}) // and so the text area, made between them
+        EXPECT_EQ(driver::font(number), standard) << number;
+}
+
+int pressing(Key key) {
+    driver::press(key);
+    return driver::focused();
+}
+
+// Buttons, lists, the text area: creation order, labels skipped; a plain
+// Tab is typed into the text area, Shift+Tab leaves it; hidden tick boxes
+// are skipped, shown ones are not, and the walk wraps.
+TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
+    EXPECT_EQ(driver::focused(), 0); // nothing focused at first
+    for (int number : {56, 55, 57})
+        EXPECT_EQ(pressing(Key::Tab), number);
+    for (int k = 0; k < 26; ++k)
+        EXPECT_EQ(pressing(Key::Tab), gadget::letterList(k));
+    EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
+    EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
+    EXPECT_EQ(resultTextContent(), driver::typingBlocked() ? u"" : u"\t");
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
+    for (int p = 1; p <= 5; ++p)
+        ui::setHidden(gadget::tickBox(4, p), 0);
+    driver::focus(gadget::kLoadButton);
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::tickBox(4, 5));
+    EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
+}
+
+TEST_F(Toolkit, ShiftTabFromNothingTakesTheLastFocusComesBackToTheWindow) {
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::kResultText);
+    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
+    driver::switchAwayAndBack(gadget::kMainWindow);
+    EXPECT_EQ(driver::focused(), gadget::letterList(25));
+}
+
+TEST_F(Toolkit, WindowHasItsTitleSizeAndPlace) {
+    const driver::WindowLook window = driver::window(gadget::kMainWindow);
+    EXPECT_TRUE(window.shown && window.neverSmaller && window.minimiseBox && window.maximiseBox);
+    EXPECT_EQ(window.client, (Place{0, 0, 625, 770}));
+    EXPECT_EQ(window.frame.x, 20);
+    EXPECT_EQ(window.frame.y, 20);
+    EXPECT_GE(window.iconSize, 32);
+    EXPECT_EQ(window.title.rfind(u"Larkspin V1.EXE by ", 0), 0u);
+    EXPECT_EQ(window.title.back(), u')');
+}
+
+// The buttons, the count, the result area and rows A and Z; the rows between
+// follow the same formulas.
+TEST_F(Toolkit, PlacesAndTextsAtStart) {
+    const struct {
+        int number;
+        Place place;
+        std::u16string text;
+    } expected[] = {
+        {56, {40, 25, 150, 21}, u"Load 'words.txt' List"},
+        {55, {40, 50, 150, 21}, u"Parse List"},
+        {57, {40, 75, 150, 21}, u"Reset A-Z (below)"},
+        {58, {325, 25, 150, 21}, u""},
+        {2, {325, 50, 280, 700}, u""},
+        {3, {40, 100, 150, 21}, u"?"},
+        {29, {10, 100, 25, 21}, u"A"},
+        {59, {200, 100, 25, 21}, u""},
+        {28, {40, 725, 150, 21}, u"?"},
+        {54, {10, 725, 25, 21}, u"Z"},
+        {188, {300, 725, 25, 21}, u""},
+    };
+    for (const auto& control : expected) {
+        EXPECT_EQ(driver::place(control.number), control.place) << control.number;
+        EXPECT_EQ(driver::text(control.number), control.text) << control.number;
+    }
+    EXPECT_FALSE(driver::exists(0) || driver::exists(189));
+}
+
+TEST_F(Toolkit, StatesAtStart) {
+    const std::vector<std::u16string> items = {
+        u"?",           u"Not Present (Grey)", u"Used (Yellow)", u"1st (Green)",
+        u"2nd (Green)", u"3rd (Green)",        u"4th (Green)",   u"5th (Green)"};
+    const driver::Look plain = driver::labelLook(gadget::kCountLabel);
+    for (int k = 0; k < 26; ++k) {
+        EXPECT_EQ(driver::items(gadget::letterList(k)), items) << k;
+        EXPECT_EQ(ui::getState(gadget::letterList(k)), 0);
+        EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), plain) << k; // no colour yet
+    }
+    for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
+        EXPECT_FALSE(driver::shown(number) || ui::getState(number)) << number;
+}
+
+} // namespace
