@@ -3,10 +3,10 @@
 # closes it through the window manager protocol: it must end with code 0.
 # Then, when openbox and wmctrl are installed, the same under a window
 # manager, with the window maximised, restored and dragged bigger on the way.
-#   smoke.sh PROGRAM X11_CLOSE
+#   smoke.sh PROGRAM
 set -euo pipefail
 program=$1
-x11_close=$2
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'kill "${wm:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -25,7 +25,7 @@ fi
 cd "$work"
 "$program" &
 pid=$!
-geometry=$("$x11_close" "Larkspin V1.EXE by " 20)
+geometry=$("$here/x11_close.py" "Larkspin V1.EXE by " 20)
 status=0
 timeout 20 tail --pid="$pid" -f /dev/null || { kill "$pid"; echo "FAIL: still running after the close request"; exit 1; }
 wait "$pid" || status=$?

@@ -2,15 +2,12 @@
 # Starts the Windows program under Wine on a virtual X display, checks its
 # window and closes it through the window manager protocol, as a close box
 # would: it must end with code 0.
-#   wine_smoke.sh LARKSPIN_EXE [X11_CLOSE]
-# X11_CLOSE is the Linux build's x11_close; without it the script builds one
-# from x11_close.cpp beside it. Wine's settings go to a prefix of the build's
-# own, next to the program (WINEPREFIX overrides it); the script stops that
-# prefix's wine server when it ends. Needs wine, wine64 and Xvfb, and g++
-# with the Xlib headers when it builds x11_close itself.
+#   wine_smoke.sh LARKSPIN_EXE
+# Wine's settings go to a prefix of the build's own, next to the program
+# (WINEPREFIX overrides it); the script stops that prefix's wine server when
+# it ends. Needs wine, wine64, Xvfb and python3.
 set -euo pipefail
 program=$(realpath "$1")
-x11_close=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$program")/wineprefix}
@@ -22,11 +19,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-if [[ -z "$x11_close" ]]; then
-    x11_close=$work/x11_close
-    g++ -std=c++20 -O1 -o "$x11_close" "$here/x11_close.cpp" -lX11
-fi
 
 Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
@@ -47,7 +39,7 @@ cd "$work"
 started=$(date +%s%N)
 wine "$program" </dev/null >/dev/null 2>&1 &
 pid=$!
-geometry=$("$x11_close" "Larkspin V1.EXE by " 60) || {
+geometry=$("$here/x11_close.py" "Larkspin V1.EXE by " 60) || {
     kill "$pid" 2>/dev/null || true
     echo "FAIL: no window appeared"
     exit 1
