@@ -62,14 +62,10 @@ struct WindowLook {
     bool neverSmaller; // no border drags it below its client size
 };
 
-bool exists(int number);
 bool shown(int number);
 Place place(int number);         // in the client coordinates of its window
 std::u16string text(int number); // as shown: a list shows its selected item
 std::vector<std::u16string> items(int list);
-// Opens the list with the keyboard, checks that it drops below its field with
-// all its items in view at once, and closes it without choosing.
-bool dropsBelowShowingAll(int list);
 Look labelLook(int label);
 int buttonFace(); // the platform's button-face colour, packed
 Font font(int number);

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -92,8 +91,6 @@ void switchAwayAndBack(int window) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(ui::windowWidget(window)));
 }
 
-bool exists(int number) { return ui::gadgetWidget(number) != nullptr; }
-
 bool shown(int number) { return widget(number)->isVisible(); }
 
 // In device pixels, which a scaled screen would make differ from Qt's own.
@@ -126,18 +123,6 @@ std::vector<std::u16string> items(int list) {
     for (int i = 0; i < combo->count(); ++i)
         texts.push_back(u16(combo->itemText(i)));
     return texts;
-}
-
-bool dropsBelowShowingAll(int list) {
-    auto* combo = static_cast<QComboBox*>(widget(list));
-    focus(list);
-    press(Key::F4);
-    const QWidget* view = combo->view();
-    const bool ok = view->isVisible() &&
-                    view->window()->y() >= combo->mapToGlobal(QPoint(0, combo->height() - 1)).y() &&
-                    view->height() >= combo->count() * combo->view()->sizeHintForRow(0);
-    press(Key::Escape);
-    return ok;
 }
 
 // A label that does not fill its background shows its window's.

@@ -111,8 +111,6 @@ void switchAwayAndBack(int window) {
     settle();
 }
 
-bool exists(int number) { return ui::gadgetHandle(number) != nullptr; }
-
 bool shown(int number) { return IsWindowVisible(handle(number)); }
 
 Place place(int number) {
@@ -132,22 +130,6 @@ std::vector<std::u16string> items(int list) {
         texts.push_back(u16(text));
     }
     return texts;
-}
-
-bool dropsBelowShowingAll(int list) {
-    focus(list);
-    press(Key::F4);
-    COMBOBOXINFO info{sizeof info, {}, {}, 0, nullptr, nullptr, nullptr};
-    GetComboBoxInfo(handle(list), &info);
-    RECT field, drop, inside;
-    GetWindowRect(handle(list), &field);
-    GetWindowRect(info.hwndList, &drop);
-    GetClientRect(info.hwndList, &inside);
-    const bool ok = IsWindowVisible(info.hwndList) && drop.top >= field.bottom - 1 &&
-                    inside.bottom >= int(items(list).size()) *
-                                         SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
-    press(Key::Escape);
-    return ok;
 }
 
 // Asks the window for the label's colours, as the label does before it
