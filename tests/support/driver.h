@@ -22,9 +22,8 @@ void click(int number); // left click at the centre of the gadget's place
 void press(Key key);
 void type(const std::u16string& text); // into the focused control
 void focus(int number);
-int focused();                      // the focused gadget's number; 0 for none
-void requestClose(int window);      // as the close box does
-void switchAwayAndBack(int window); // activates another window, then this one again
+int focused();                 // the focused gadget's number; 0 for none
+void requestClose(int window); // as the close box does
 
 // Opens the list with the keyboard, walks from its first item down to the
 // index and chooses it with Return, as a user does.
@@ -54,12 +53,12 @@ struct Font {
     bool bold;
     bool operator==(const Font&) const = default;
 };
+// Its title, place on the screen and icon are what the smoke tests find it by.
 struct WindowLook {
-    std::u16string title;
-    Place frame, client; // the frame on the screen; the client area's size
-    int iconSize;        // width of the window's icon
+    int width, height; // of the client area
     bool shown, minimiseBox, maximiseBox;
     bool neverSmaller; // no border drags it below its client size
+    bool operator==(const WindowLook&) const = default;
 };
 
 bool shown(int number);

@@ -82,15 +82,6 @@ void requestClose(int window) {
     settle();
 }
 
-void switchAwayAndBack(int window) {
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
-    ui::windowWidget(window)->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(ui::windowWidget(window)));
-}
-
 bool shown(int number) { return widget(number)->isVisible(); }
 
 // In device pixels, which a scaled screen would make differ from Qt's own.
@@ -142,17 +133,12 @@ Font font(int number) {
 
 WindowLook window(int number) {
     QWidget* w = ui::windowWidget(number);
-    const QRect frame = w->frameGeometry();
-    const QList<QSize> icons = w->windowIcon().availableSizes();
-    return {
-        u16(w->windowTitle()),
-        {frame.x(), frame.y(), frame.width(), frame.height()},
-        {0, 0, int(w->width() * w->devicePixelRatioF()), int(w->height() * w->devicePixelRatioF())},
-        icons.isEmpty() ? 0 : icons.last().width(),
-        w->isVisible(),
-        (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
-        (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
-        w->minimumSize() == w->size()};
+    return {int(w->width() * w->devicePixelRatioF()),
+            int(w->height() * w->devicePixelRatioF()),
+            w->isVisible(),
+            (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
+            (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
+            w->minimumSize() == w->size()};
 }
 
 int pendingEvents() { return ui::detail::pendingEventCount(); }

@@ -21,12 +21,6 @@ HWND handle(int number) {
 
 std::u16string u16(const std::wstring& text) { return {text.begin(), text.end()}; }
 
-std::u16string windowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
-    return u16(text);
-}
-
 // Posts a key down and up to the focused control (or the active window), the
 // key and its modifier held in the keyboard state while they are handled.
 void key(UINT down, WPARAM code, BYTE modifier) {
@@ -100,17 +94,6 @@ void requestClose(int window) {
     settle();
 }
 
-void switchAwayAndBack(int window) {
-    const HWND other = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                       99, 99, nullptr, nullptr, nullptr, nullptr);
-    SetActiveWindow(other);
-    settle();
-    EXPECT_EQ(GetActiveWindow(), other);
-    SetActiveWindow(ui::windowHandle(window));
-    DestroyWindow(other);
-    settle();
-}
-
 bool shown(int number) { return IsWindowVisible(handle(number)); }
 
 Place place(int number) {
@@ -120,7 +103,11 @@ Place place(int number) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-std::u16string text(int number) { return windowText(handle(number)); }
+std::u16string text(int number) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle(number))) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(handle(number), text.data(), int(text.size()))));
+    return u16(text);
+}
 
 std::vector<std::u16string> items(int list) {
     std::vector<std::u16string> texts;
@@ -160,23 +147,12 @@ Font font(int number) {
 }
 
 WindowLook window(int number) {
-    const HWND w = ui::windowHandle(number);
-    RECT frame, client;
-    GetWindowRect(w, &frame);
-    GetClientRect(w, &client);
-    ICONINFO icon{};
-    BITMAP image{};
-    if (GetIconInfo(reinterpret_cast<HICON>(GetClassLongPtrW(w, GCLP_HICON)), &icon)) {
-        GetObjectW(icon.hbmColor, sizeof image, &image);
-        DeleteObject(icon.hbmColor);
-        DeleteObject(icon.hbmMask);
-    }
-    const LONG style = GetWindowLongW(w, GWL_STYLE);
-    return {windowText(w),
-            {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top},
-            {0, 0, client.right, client.bottom},
-            image.bmWidth,
-            IsWindowVisible(w) != 0,
+    RECT client;
+    GetClientRect(ui::windowHandle(number), &client);
+    const LONG style = GetWindowLongW(ui::windowHandle(number), GWL_STYLE);
+    return {client.right,
+            client.bottom,
+            IsWindowVisible(ui::windowHandle(number)) != 0,
             (style & WS_MINIMIZEBOX) != 0,
             (style & WS_MAXIMIZEBOX) != 0,
             (style & WS_THICKFRAME) == 0};
