@@ -15,7 +15,7 @@
 
 namespace driver {
 
-enum class Key { Tab, ShiftTab, Space, Home, Down, Return, Escape, F4, AltDown };
+enum class Key { Tab, ShiftTab, Space, Home, Down, Return, Escape, F4 };
 
 void settle();          // handles the platform messages that wait
 void click(int number); // left click at the centre of the gadget's place

@@ -49,13 +49,10 @@ void click(int number) {
 }
 
 void press(Key key) {
-    static const Qt::Key codes[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,
-                                    Qt::Key_Home,   Qt::Key_Down,    Qt::Key_Return,
-                                    Qt::Key_Escape, Qt::Key_F4,      Qt::Key_Down};
+    static const Qt::Key codes[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_Home,
+                                    Qt::Key_Down, Qt::Key_Return,  Qt::Key_Escape, Qt::Key_F4};
     QTest::keyClick(keyTarget(), codes[int(key)],
-                    key == Key::ShiftTab  ? Qt::ShiftModifier
-                    : key == Key::AltDown ? Qt::AltModifier
-                                          : Qt::NoModifier);
+                    key == Key::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
     settle();
 }
 
@@ -96,8 +93,7 @@ std::u16string text(int number) {
     QWidget* gadget = widget(number);
     if (auto* label = qobject_cast<QLabel*>(gadget)) { // markup is not shown as text
         const bool rich =
-            label->textFormat() == Qt::RichText ||
-            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+            label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text());
         return u16(rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
                         : label->text());
     }

@@ -21,23 +21,6 @@ HWND handle(int number) {
 
 std::u16string u16(const std::wstring& text) { return {text.begin(), text.end()}; }
 
-// Posts a key down and up to the focused control (or the active window), the
-// key and its modifier held in the keyboard state while they are handled.
-void key(UINT down, WPARAM code, BYTE modifier) {
-    BYTE keys[256], held[256];
-    GetKeyboardState(keys);
-    std::copy(keys, keys + 256, held);
-    held[code] = held[modifier] = 0x80;
-    SetKeyboardState(held);
-    const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
-    const LPARAM bits =
-        1 | MapVirtualKeyW(UINT(code), MAPVK_VK_TO_VSC) << 16 | (modifier == VK_MENU ? 1 << 29 : 0);
-    PostMessageW(target, down, code, bits);
-    PostMessageW(target, down + 1, code, bits | 3u << 30); // the matching key up
-    settle();
-    SetKeyboardState(keys);
-}
-
 } // namespace
 
 // The program's message loop: the active window's accelerators see each
@@ -65,12 +48,25 @@ void click(int number) {
     settle();
 }
 
+// Posts a key down and up to the focused control (or the active window), the
+// key (and Shift for Shift+Tab) held in the keyboard state while they are
+// handled.
 void press(Key which) {
-    static const std::pair<WPARAM, BYTE> keys[] = {
-        {VK_TAB, 0},    {VK_TAB, VK_SHIFT}, {VK_SPACE, 0}, {VK_HOME, 0},      {VK_DOWN, 0},
-        {VK_RETURN, 0}, {VK_ESCAPE, 0},     {VK_F4, 0},    {VK_DOWN, VK_MENU}};
-    const auto [code, modifier] = keys[int(which)];
-    key(modifier == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN, code, modifier);
+    static const WPARAM codes[] = {VK_TAB,  VK_TAB,    VK_SPACE,  VK_HOME,
+                                   VK_DOWN, VK_RETURN, VK_ESCAPE, VK_F4};
+    const WPARAM code = codes[int(which)];
+    BYTE keys[256], held[256];
+    GetKeyboardState(keys);
+    std::copy(keys, keys + 256, held);
+    held[code] = 0x80;
+    held[VK_SHIFT] = which == Key::ShiftTab ? 0x80 : keys[VK_SHIFT];
+    SetKeyboardState(held);
+    const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    const LPARAM bits = 1 | MapVirtualKeyW(UINT(code), MAPVK_VK_TO_VSC) << 16;
+    PostMessageW(target, WM_KEYDOWN, code, bits);
+    PostMessageW(target, WM_KEYUP, code, bits | 3u << 30);
+    settle();
+    SetKeyboardState(keys);
 }
 
 void type(const std::u16string& text) {
