@@ -73,13 +73,19 @@ def main():
            ["E"])
     tick_box = control(lambda node: node.name == "E yellow at position 2")
     expect("tick box", tick_box, "check box", "E yellow at position 2")
-    expect("letter list Z", control(lambda node: labelled_by(node) == ["Z"]), "combo box", "?",
-           "What the game showed for letter Z", ["Z"])
-    expect("letter label Z", control(lambda node: node.name == "Z"), "label", "Z")
-    expect("tick box Z 5", control(lambda node: node.name == "Z yellow at position 5"),
-           "check box", "Z yellow at position 5")
-    for name in ("Parse List", "Load 'words.txt' List", "Reset A-Z (below)"):
-        expect("button", control(lambda node: node.name == name), "push button", name)
+    # Every control, read once: what each says must be what the program gave it.
+    readings = sorted((node.getRoleName(), node.name, node.description, tuple(labelled_by(node)))
+                      for node in controls)
+    expected = [("push button", name, "", ()) for name in
+                ("Parse List", "Load 'words.txt' List", "Reset A-Z (below)")]
+    expected += [("text", "Remaining words", "", ()), ("label", "", "", ())]
+    for letter in "ABCDEFGHIJKLMNOPQRSTUVWXYZ":
+        expected += [("combo box", "?", "What the game showed for letter " + letter, (letter,)),
+                     ("label", letter, "", ())]
+        expected += [("check box", "%s yellow at position %d" % (letter, p), "", ())
+                     for p in range(1, 6)]
+    if readings != sorted(expected):
+        fail("controls: %r" % sorted(set(readings) ^ set(expected))[:5])
     text_area = control(lambda node: node.getRoleName() == "text")
     expect("text area", text_area, "text", "Remaining words")
     count = control(lambda node: node.getRoleName() == "label" and node.name == "")
