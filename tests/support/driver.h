@@ -76,8 +76,5 @@ Font font(int number);
 WindowLook window(int number);
 int pendingEvents();
 int liveBrushes();
-// True only under Wine, whose rich edit reads the text area's "no limit" as
-// a limit of -1 characters, so that nothing can be typed into it.
-bool typingBlocked();
 
 } // namespace driver

@@ -99,6 +99,11 @@ bool takeTextAreaNotification(const GadgetRecord& area, int code) {
     case EN_KILLFOCUS:
         type = kFocusLost;
         break;
+    case EN_UPDATE:
+        // Windows sends it only to a parent that asked for it (ENM_UPDATE),
+        // which this one never does; Wine sends it anyway, between every
+        // two changes, where it would keep typed changes from coalescing.
+        return true;
     default:
         return false; // other codes pass through as the type
     }
@@ -159,7 +164,11 @@ int newTextArea(int number, int x, int y, int width, int height, int flags) {
     const HWND handle = area->handle;
     if (themed)
         SetWindowSubclass(handle, themedBorder, 0, 0);
-    SendMessageW(handle, EM_LIMITTEXT, static_cast<WPARAM>(-1), 0);
+    // No length limit. EM_LIMITTEXT with -1 means "none" to an edit control,
+    // but a rich edit may take it as a count (Wine's then takes no typing at
+    // all) or cap it at 64K characters: the largest positive count says
+    // "none" to every version.
+    SendMessageW(handle, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
     const LRESULT mask = SendMessageW(handle, EM_GETEVENTMASK, 0, 0);
     SendMessageW(handle, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
     if (flags & kTextAreaWrap)

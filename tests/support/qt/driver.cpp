@@ -174,6 +174,4 @@ int pendingEvents() { return ui::detail::pendingEventCount(); }
 
 int liveBrushes() { return ui::detail::liveBrushCount(); }
 
-bool typingBlocked() { return false; }
-
 } // namespace driver

@@ -204,8 +204,4 @@ int pendingEvents() { return ui::detail::pendingEventCount(); }
 
 int liveBrushes() { return ui::detail::liveBrushCount(); }
 
-bool typingBlocked() {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 } // namespace driver
