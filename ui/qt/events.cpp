@@ -1,65 +1,16 @@
-// The event queue: what the gadgets report, in order, one at a time.
-#include "ui/qt/gadget_record.h"
+// Waiting for the next event: the shared queue first, then Qt's own events.
+#include "ui/event_queue.h"
 #include "ui/toolkit.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 
-#include <deque>
-
-namespace ui::detail {
-namespace {
-
-struct Event {
-    int code = 0;
-    int source = 0;
-    int window = 0;
-    int type = 0;
-};
-
-std::deque<Event> queue;
-Event lastEvent;
-int suppression = 0;
-
-} // namespace
-
-SuppressEvents::SuppressEvents() { ++suppression; }
-SuppressEvents::~SuppressEvents() { --suppression; }
-
-void postEvent(int code, int source, int window, int type) {
-    if (suppression > 0)
-        return;
-    // Identical reports that pile up before the program takes them count once.
-    if (!queue.empty()) {
-        const Event& tail = queue.back();
-        if (tail.code == code && tail.source == source && tail.window == window &&
-            tail.type == type && code <= 0xFFFF)
-            return;
-    }
-    queue.push_back(Event{code, source, window, type});
-}
-
-int pendingEventCount() { return static_cast<int>(queue.size()); }
-
-void dropAllEvents() {
-    queue.clear();
-    lastEvent = Event{};
-}
-
-} // namespace ui::detail
-
 namespace ui {
 
 int nextEvent() {
-    using detail::lastEvent;
-    using detail::queue;
-    lastEvent = detail::Event{};
-    if (!queue.empty()) {
-        lastEvent = queue.front();
-        queue.pop_front();
-        return lastEvent.code;
-    }
+    if (const int code = detail::takeEvent())
+        return code;
     if (!QCoreApplication::instance())
         return 0;
     // Blocks until the platform has something, then lets the widgets handle
@@ -68,9 +19,5 @@ int nextEvent() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
-
-int eventSource() { return detail::lastEvent.source; }
-int eventType() { return detail::lastEvent.type; }
-int eventWindow() { return detail::lastEvent.window; }
 
 } // namespace ui

@@ -3,6 +3,8 @@
 // that the generic operations hand over to.
 #pragma once
 
+#include "ui/event_queue.h"
+
 #include <QFont>
 #include <QString>
 
@@ -56,20 +58,7 @@ QFont fontFor(int font);
 int currentGadgetFont();
 void setCurrentGadgetFont(int font);
 
-// --- events (events.cpp) ---
-void postEvent(int code, int source, int window, int type);
-int pendingEventCount();
-void dropAllEvents();
-
-// While one of these lives, nothing is posted: the program's own changes to
-// a control must not come back to it as user events.
-class SuppressEvents {
-  public:
-    SuppressEvents();
-    ~SuppressEvents();
-    SuppressEvents(const SuppressEvents&) = delete;
-    SuppressEvents& operator=(const SuppressEvents&) = delete;
-};
+// --- events: the shared queue (ui/event_queue.h); nextEvent in events.cpp ---
 
 // --- per kind (one source file each) ---
 // Push buttons and tick boxes: clicked() comes from the user only (mouse or

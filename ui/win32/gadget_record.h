@@ -3,6 +3,8 @@
 // that the generic operations and the window procedure hand over to.
 #pragma once
 
+#include "ui/event_queue.h"
+
 #include <windows.h>
 
 #include <string>
@@ -74,20 +76,7 @@ void setCurrentGadgetFont(int font);
 // Whether the controls draw with visual styles: settled at the first call.
 bool visualStylesActive();
 
-// --- events (events.cpp) ---
-void postEvent(int code, int source, int window, int type);
-int pendingEventCount();
-void dropAllEvents();
-
-// While one of these lives, nothing is posted: the program's own changes to
-// a control must not come back to it as user events.
-class SuppressEvents {
-  public:
-    SuppressEvents();
-    ~SuppressEvents();
-    SuppressEvents(const SuppressEvents&) = delete;
-    SuppressEvents& operator=(const SuppressEvents&) = delete;
-};
+// --- events: the shared queue (ui/event_queue.h); nextEvent in events.cpp ---
 
 // --- window (window.cpp) ---
 // Whether a window's keyboard accelerators may see this message: a plain
