@@ -2,12 +2,12 @@
 // whole pass with its redisplay, and a whole panel refresh from the click on
 // a tick box to the painted window. Runs on the offscreen platform unless the
 // caller chose another.
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "bench/bench_window.h"
 #include "filter/letter_state.h"
 #include "filter/parse_list.h"
+#include "layout/gadget_numbers.h"
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"

@@ -4,9 +4,9 @@
 // ReadBytesTwice is the floor the loader's two passes are measured
 // against: the same file read twice through a 4096-byte buffer, with
 // nothing done to the bytes.
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "bench/bench_window.h"
+#include "layout/gadget_numbers.h"
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 #include "words/line_reader.h"

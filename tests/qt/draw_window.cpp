@@ -3,8 +3,8 @@
 // the screen's logical DPI: tests/qt/font_dpi.sh compares the drawings made
 // on screens of several DPIs.
 //   draw_window PREFIX
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
+#include "layout/gadget_numbers.h"
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
 

@@ -1,6 +1,6 @@
 // What only the Qt toolkit layer shows: tick boxes under the mouse and the
 // keyboard. What a screen reader reads is tests/smoke/accessibility_bus.sh's.
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
 #include "ui/qt/gadget_record.h"
 #include "ui/toolkit.h"
