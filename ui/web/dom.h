@@ -33,8 +33,12 @@ void web_setLabelledBy(int element, int label);
 
 namespace ui::web {
 
-inline int element(Native native) { return static_cast<int>(reinterpret_cast<std::intptr_t>(native)); }
-inline Native native(int element) { return reinterpret_cast<Native>(static_cast<std::intptr_t>(element)); }
+inline int element(Native native) {
+    return static_cast<int>(reinterpret_cast<std::intptr_t>(native));
+}
+inline Native native(int element) {
+    return reinterpret_cast<Native>(static_cast<std::intptr_t>(element));
+}
 inline int length(const std::u16string& text) { return static_cast<int>(text.size()); }
 
 } // namespace ui::web

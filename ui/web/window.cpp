@@ -19,8 +19,8 @@ void start() { web_start(); }
 void stop() {}
 
 Native createWindow(int, Box box, const std::u16string& title, int) {
-    return native(web_createWindow(box.x, box.y, box.width, box.height, title.c_str(),
-                                   web::length(title)));
+    return native(
+        web_createWindow(box.x, box.y, box.width, box.height, title.c_str(), web::length(title)));
 }
 
 void destroyWindow(Native window) { web_destroyElement(element(window)); }
@@ -34,7 +34,7 @@ bool isEditable(Native control) { return web_isEditable(element(control)) != 0; 
 // Resolves on the next DOM event that reaches one of the page's handlers;
 // nothing times out.
 EM_ASYNC_JS(int, web_nextDomEvent, (), {
-    await new Promise(resolve => { Module.larkspinWake = resolve; });
+    await new Promise(function(resolve) { Module.larkspinWake = resolve; });
     Module.larkspinWake = null;
     return 0;
 });
