@@ -16,6 +16,7 @@ int web_createControl(int window, int kind, int number, int x, int y, int width,
                       const char16_t* text, int textLength, int flags);
 void web_setBold(int element, int bold);
 void web_setText(int element, const char16_t* text, int length);
+void web_showTexts();
 void web_insertItem(int list, int position, const char16_t* text, int length);
 void web_selectItem(int list, int index);
 int web_selectedItem(int list);

@@ -13,11 +13,22 @@ var LibraryLarkspin = {
     // many thousand words does not overflow the argument stack.
     text: function(pointer, length) {
       var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+      // The decoder would turn a lone surrogate into U+FFFD; the program's
+      // texts come from UTF-8 and hold none, but a copy unit by unit keeps
+      // them exact whatever they hold.
+      for (var i = 0; i < units.length; ++i)
+        if ((units[i] & 0xF800) === 0xD800) return LK.exactText(units);
+      LK.utf16 = LK.utf16 || new TextDecoder('utf-16le');
+      return LK.utf16.decode(units);
+    },
+    exactText: function(units) {
       var parts = [];
       for (var i = 0; i < units.length; i += 8192)
         parts.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
       return parts.join('');
     },
+    utf16: null,
+    pendingTexts: null,
     add: function(element) {
       LK.elements.push(element);
       return LK.elements.length - 1;
@@ -142,6 +153,14 @@ var LibraryLarkspin = {
     return element;
   },
 
+  web_showTexts: function() {
+    if (!LK.pendingTexts) return;
+    LK.pendingTexts.forEach(function(value, node) {
+      if (node.value !== value) node.value = value;
+    });
+    LK.pendingTexts.clear();
+  },
+
   web_setBold: function(element, bold) {
     LK.elements[element].classList.toggle('bold', !!bold);
   },
@@ -150,8 +169,10 @@ var LibraryLarkspin = {
     var node = LK.elements[element];
     var value = LK.text(text, length);
     if (node.larkspinKind === LK.TextArea) {
-      node.value = value;
-      node.scrollLeft = 0;
+      // The text goes in when the handler is done (web_showTexts): the list
+      // is emptied and then written whole, and laying out a long text twice,
+      // or again unchanged, costs a frame or more.
+      (LK.pendingTexts = LK.pendingTexts || new Map()).set(node, value);
     } else if (node.larkspinCaption) {
       node.larkspinCaption.textContent = value;
     } else {

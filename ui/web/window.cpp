@@ -41,7 +41,11 @@ EM_ASYNC_JS(int, web_nextDomEvent, (), {
 
 namespace ui::backend {
 
-int waitForPlatform() { return web_nextDomEvent(); }
+// What the last handler wrote into text areas is shown before the wait.
+int waitForPlatform() {
+    web_showTexts();
+    return web_nextDomEvent();
+}
 
 } // namespace ui::backend
 
