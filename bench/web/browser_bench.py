@@ -37,8 +37,8 @@ def summary(times):
 
 
 def panel_changes(page, rounds):
-    """Q between "Not Present (Grey)" and "?": after the first, the list
-    stays as it is, and every change filters and shows all of it again."""
+    # Q between "Not Present (Grey)" and "?": after the first, the list
+    # stays as it is, and every change filters and shows all of it again.
     page.js('frameTimes.length = 0')
     for i in range(rounds):
         page.choose(Q, 1 if i % 2 == 0 else 0)  # "Not Present (Grey)", then "?"

@@ -19,7 +19,7 @@ BLACK, WHITE = 'rgb(0, 0, 0)', 'rgb(255, 255, 255)'
 
 
 def layout():
-    """Every control in creation order: number, element, box, text."""
+    # Every control in creation order: number, element, box, text.
     rows = [(56, 'button', 40, 25, 150, 21, "Load 'words.txt' List"),
             (58, 'div', 325, 25, 150, 21, ''),
             (55, 'button', 40, 50, 150, 21, 'Parse List'),
@@ -33,7 +33,7 @@ def layout():
 
 
 def games():
-    """The games of games.txt, which the desktop program plays too."""
+    # The games of games.txt, which the desktop program plays too.
     with open(os.path.join(os.path.dirname(__file__), 'games.txt'), encoding='utf-8') as table:
         for line in table:
             if line.strip() and not line.startswith('#'):

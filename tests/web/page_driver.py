@@ -20,13 +20,13 @@ SITE = os.environ.get('LARKSPIN_SITE', os.path.join(ROOT, 'build-web', 'site'))
 CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                   '--disable-background-networking', '--disable-component-update',
                   '--disable-sync', '--disable-dev-shm-usage']
-# The yellow tick boxes' numbers, and the layout, as the main window has them.
-TICK_BOX = lambda k, p: 59 + 5 * k + (p - 1)  # noqa: E731
+def TICK_BOX(k, p):  # letter k's tick box at position p
+    return 59 + 5 * k + (p - 1)
 
 
 class Server:
-    """A static server in a process of its own, so that it can be stopped
-    and started again on the same port."""
+    # A static server in a process of its own, so that it can be stopped
+    # and started again on the same port.
 
     def __init__(self, folder=SITE):
         self.folder = folder
@@ -54,7 +54,7 @@ class Server:
 
 
 class Page:
-    """One browser with a fresh profile, on the page."""
+    # One browser with a fresh profile, on the page.
 
     def __init__(self, url, width=900, height=1000):
         options = webdriver.ChromeOptions()
@@ -91,7 +91,7 @@ class Page:
         return self.browser.execute_script(script, *arguments)
 
     def next_frame(self):
-        """Waits until the page has painted a frame after what went before."""
+        # Waits until the page has painted a frame after what went before.
         self.browser.execute_async_script(
             'requestAnimationFrame(() => setTimeout(arguments[arguments.length - 1]))')
 
@@ -106,7 +106,7 @@ class Page:
         self.next_frame()
 
     def choose(self, k, state):
-        """Chooses an item of letter k's list with the mouse."""
+        # Chooses an item of letter k's list with the mouse.
         Select(self.gadget(3 + k)).select_by_index(state)
         self.next_frame()
 
@@ -125,14 +125,14 @@ class Page:
         return self.gadget(2).get_attribute('value')
 
     def use_file(self, path):
-        """Chooses a word file through the page's file chooser."""
+        # Chooses a word file through the page's file chooser.
         self.browser.find_element(By.ID, 'choose-file').send_keys(path)
         WebDriverWait(self.browser, 60).until(lambda browser: os.path.basename(path) in
                                               browser.find_element(By.ID, 'word-file').text)
 
     def play(self, choices):
-        """Plays choices written as in games.txt: "E2" sets E's list to item
-        2, "E@2" clicks E's tick box at position 2."""
+        # Plays choices written as in games.txt: "E2" sets E's list to item
+        # 2, "E@2" clicks E's tick box at position 2.
         for choice in choices.split():
             k = ord(choice[0]) - ord('A')
             if choice[1] == '@':
