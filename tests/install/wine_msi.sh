@@ -18,6 +18,9 @@ drive=$WINEPREFIX/drive_c
 folder=$drive/'Program Files/Larkspin'
 fail() {
     echo "FAIL: $*"
+    # The prefix is left as it was, for the next run.
+    wine taskkill /f /im larkspin.exe </dev/null >/dev/null 2>&1 || true
+    wine msiexec /x "$(winepath -w "$msi")" /qn </dev/null >/dev/null 2>&1 || true
     exit 1
 }
 # The shortcut goes to all users' Start menu on Windows; Wine 8 puts it in
@@ -31,7 +34,7 @@ product() { registry 'HKLM\Software\Classes\Installer\Products' | grep -B8 'Prod
 
 # Wine's first process starts services that would hold a caller's output
 # open: they start here, apart.
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null 2>&1 || true # a server may be running already
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 wine msiexec /i "$(winepath -w "$msi")" /qn </dev/null || fail "msiexec /i ended with $?"
