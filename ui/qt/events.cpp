@@ -1,5 +1,5 @@
 // Waiting for the next event: the shared queue first, then Qt's own events.
-#include "ui/event_queue.h"
+#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
 #include <QCoreApplication>

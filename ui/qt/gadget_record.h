@@ -3,7 +3,7 @@
 // that the generic operations hand over to.
 #pragma once
 
-#include "ui/event_queue.h"
+#include "ui/core/event_queue.h"
 
 #include <QFont>
 #include <QString>
@@ -58,7 +58,7 @@ QFont fontFor(int font);
 int currentGadgetFont();
 void setCurrentGadgetFont(int font);
 
-// --- events: the shared queue (ui/event_queue.h); nextEvent in events.cpp ---
+// --- events: the shared queue (ui/core/event_queue.h); nextEvent in events.cpp ---
 
 // --- per kind (one source file each) ---
 // Push buttons and tick boxes: clicked() comes from the user only (mouse or

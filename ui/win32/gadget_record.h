@@ -3,7 +3,7 @@
 // that the generic operations and the window procedure hand over to.
 #pragma once
 
-#include "ui/event_queue.h"
+#include "ui/core/event_queue.h"
 
 #include <windows.h>
 
@@ -77,7 +77,7 @@ void setCurrentGadgetFont(int font);
 // Whether the controls draw with visual styles: settled at the first call.
 bool visualStylesActive();
 
-// --- events: the shared queue (ui/event_queue.h); nextEvent in events.cpp ---
+// --- events: the shared queue (ui/core/event_queue.h); nextEvent in events.cpp ---
 
 // --- window (window.cpp) ---
 // Whether a window's keyboard accelerators may see this message: a plain

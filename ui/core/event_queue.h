@@ -1,6 +1,5 @@
-// Private to the toolkit layers: the event queue that both share. It knows
-// nothing of the platform; each layer posts what its controls report and
-// waits for the platform in its own nextEvent().
+// Private to the toolkit core: the one event queue, with its coalescing of
+// identical reports and the suppression of the program's own changes.
 #pragma once
 
 namespace ui::detail {
@@ -13,7 +12,9 @@ void dropAllEvents();
 int takeEvent();
 
 // While one of these lives, nothing is posted: the program's own changes to
-// a control must not come back to it as user events.
+// a control must not come back to it as user events. Every toolkit
+// operation that changes a control in a way the platform may report holds
+// one, so the suppression is restored on every path out of it.
 class SuppressEvents {
   public:
     SuppressEvents();

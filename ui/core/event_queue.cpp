@@ -1,5 +1,5 @@
 // The event queue: what the gadgets report, in order, one at a time.
-#include "ui/event_queue.h"
+#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
 #include <deque>

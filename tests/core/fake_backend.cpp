@@ -1,0 +1,105 @@
+#include "tests/core/fake_backend.h"
+
+#include <memory>
+#include <utility>
+
+namespace fake {
+
+std::vector<Window*> windows;
+std::vector<Control*> controls;
+int liveBrushes = 0;
+bool refuseNext = false;
+
+namespace {
+
+std::vector<std::unique_ptr<Window>> allWindows;
+std::vector<std::unique_ptr<Control>> allControls;
+
+bool refused() { return std::exchange(refuseNext, false); }
+
+Control& as(ui::Native native) { return *static_cast<Control*>(native); }
+
+} // namespace
+
+Control* control(int number) {
+    for (Control* c : controls) {
+        if (c->number == number && !c->destroyed)
+            return c;
+    }
+    return nullptr;
+}
+
+} // namespace fake
+
+namespace ui::backend {
+
+using fake::as;
+
+void start() {}
+void stop() {}
+
+Native createWindow(int number, Box, const std::u16string&, int) {
+    if (fake::refused())
+        return nullptr;
+    fake::allWindows.push_back(std::make_unique<fake::Window>());
+    fake::Window* window = fake::allWindows.back().get();
+    window->number = number;
+    fake::windows.push_back(window);
+    return window;
+}
+
+void destroyWindow(Native native) {
+    auto* window = static_cast<fake::Window*>(native);
+    window->destroyed = true;
+    for (fake::Control* c : fake::controls)
+        c->destroyed = true;
+}
+
+Native createControl(Native, GadgetKind kind, int number, Box box, const std::u16string& text,
+                     int flags, int font) {
+    if (fake::refused())
+        return nullptr;
+    fake::allControls.push_back(std::make_unique<fake::Control>(
+        fake::Control{kind, number, box, text, flags, font, {}, -1, false, true, false}));
+    fake::controls.push_back(fake::allControls.back().get());
+    return fake::controls.back();
+}
+
+void destroyControl(Native control) { as(control).destroyed = true; }
+void setFont(Native control, GadgetKind, int font) { as(control).font = font; }
+void setText(Native control, GadgetKind, const std::u16string& text) { as(control).text = text; }
+
+void insertItem(Native list, int position, const std::u16string& text) {
+    auto& items = as(list).items;
+    const auto size = static_cast<int>(items.size());
+    items.insert(items.begin() + (position < 0 || position > size ? size : position), text);
+}
+
+void selectItem(Native list, int index) {
+    as(list).selected = index >= 0 && index < static_cast<int>(as(list).items.size()) ? index : -1;
+}
+
+int selectedItem(Native list) { return as(list).selected; }
+void setTicked(Native box, bool ticked) { as(box).ticked = ticked; }
+bool ticked(Native box) { return as(box).ticked; }
+void setVisible(Native control, bool visible) { as(control).visible = visible; }
+Native focusedControl(Native window) { return static_cast<fake::Window*>(window)->focused; }
+
+void focus(Native window, Native control) {
+    static_cast<fake::Window*>(window)->focused = static_cast<fake::Control*>(control);
+}
+
+bool isEditable(Native control) { return as(control).kind == GadgetKind::TextArea; }
+
+Brush createBrush(int) {
+    ++fake::liveBrushes;
+    return &fake::liveBrushes;
+}
+
+void destroyBrush(Brush) { --fake::liveBrushes; }
+void repaint(Native) {}
+void setAccessibleName(Native, const std::u16string&, const std::u16string&) {}
+void setLabelledBy(Native, Native) {}
+int waitForPlatform() { return 0; }
+
+} // namespace ui::backend

@@ -1,0 +1,102 @@
+// The operations on existing gadgets. Each looks the number up and does what
+// the gadget's kind defines; a number that names no gadget, and a kind that
+// defines nothing, do nothing and read as 0.
+#include "ui/core/event_queue.h"
+#include "ui/core/records.h"
+#include "ui/toolkit.h"
+
+namespace ui {
+
+using detail::findGadget;
+using detail::GadgetRecord;
+
+void setFont(int number, int font) {
+    if (number == kAllNewGadgets) {
+        detail::setGadgetFont(font);
+        return;
+    }
+    GadgetRecord* record = findGadget(number);
+    if (!record)
+        return;
+    backend::setFont(record->native, record->kind, font);
+    if (record->kind == GadgetKind::TextArea)
+        record->font = font;
+}
+
+// The program fills its lists itself; that is no selection by the user.
+void addItem(int number, int position, const std::u16string& text) {
+    detail::SuppressEvents suppress;
+    GadgetRecord* record = findGadget(number);
+    if (record && record->kind == GadgetKind::DropDownList)
+        backend::insertItem(record->native, position, text);
+}
+
+// A selection or tick set by the program must not look like the user's.
+void setState(int number, int value) {
+    detail::SuppressEvents suppress;
+    GadgetRecord* record = findGadget(number);
+    if (!record)
+        return;
+    if (record->kind == GadgetKind::DropDownList)
+        backend::selectItem(record->native, value);
+    else if (record->kind == GadgetKind::TickBox)
+        backend::setTicked(record->native, value != 0);
+}
+
+int getState(int number) {
+    const GadgetRecord* record = findGadget(number);
+    if (!record)
+        return 0;
+    if (record->kind == GadgetKind::DropDownList)
+        return backend::selectedItem(record->native);
+    if (record->kind == GadgetKind::TickBox)
+        return backend::ticked(record->native) ? 1 : 0;
+    return 0;
+}
+
+// Text written by the program is no edit by the user. A drop-down list has
+// no text of its own to set.
+void setText(int number, const std::u16string& text) {
+    detail::SuppressEvents suppress;
+    GadgetRecord* record = findGadget(number);
+    if (record && record->kind != GadgetKind::DropDownList)
+        backend::setText(record->native, record->kind, text);
+}
+
+// Not suppressed: emptying the text area may report a change, which arrives
+// as an event of the text area and is ignored like all of its events.
+void removeAllItems(int number) {
+    GadgetRecord* record = findGadget(number);
+    if (record && record->kind == GadgetKind::TextArea)
+        backend::setText(record->native, record->kind, u"");
+}
+
+void setHidden(int number, int hidden) {
+    GadgetRecord* record = findGadget(number);
+    if (!record)
+        return;
+    if (hidden != 0)
+        detail::giveUpFocusBeforeHiding(*record);
+    record->hidden = hidden != 0;
+    backend::setVisible(record->native, hidden == 0);
+}
+
+void setColour(int number, int which, int colour) {
+    GadgetRecord* record = findGadget(number);
+    if (record && record->kind == GadgetKind::TextLabel)
+        detail::setLabelColour(*record, which, colour);
+}
+
+void setAccessibleName(int number, const std::u16string& name, const std::u16string& description) {
+    if (GadgetRecord* record = findGadget(number))
+        backend::setAccessibleName(record->native, name, description);
+}
+
+void setLabelledBy(int number, int label) {
+    const GadgetRecord* gadget = findGadget(number);
+    const GadgetRecord* named = findGadget(label);
+    if (gadget && named && named->kind == GadgetKind::TextLabel)
+        backend::setLabelledBy(gadget->native, named->native);
+}
+
+} // namespace ui
