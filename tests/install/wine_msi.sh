@@ -25,12 +25,18 @@ fail() {
 }
 # The shortcut goes to all users' Start menu on Windows; Wine 8 puts it in
 # the installing user's.
-shortcuts() { find "$drive/ProgramData" "$drive/users" -iname 'Larkspin.lnk' 2>/dev/null; }
+shortcuts() { find "$drive/ProgramData" "$drive/users" -iname 'Larkspin.lnk' 2>/dev/null || true; }
 # The installed-programs list shows the uninstall entry with the product's
 # icon from the installer's own registration.
 registry() { wine reg query "$1" /s 2>/dev/null | tr -d '\r'; }
-entry() { registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | grep 'DisplayName.*REG_SZ *Larkspin$' || true; }
-product() { registry 'HKLM\Software\Classes\Installer\Products' | grep -B8 'ProductName.*REG_SZ *Larkspin$' || true; }
+entry() {
+    registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' |
+        grep 'DisplayName.*REG_SZ *Larkspin$' || true
+}
+product() {
+    registry 'HKLM\Software\Classes\Installer\Products' |
+        grep -B8 'ProductName.*REG_SZ *Larkspin$' || true
+}
 
 # Wine's first process starts services that would hold a caller's output
 # open: they start here, apart.
