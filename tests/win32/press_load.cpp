@@ -2,7 +2,7 @@
 // prints what the count label then reads. For the installer test, which has
 // to see the program that the Start-menu shortcut started load its list.
 //   press_load.exe SECONDS
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 
 #include <windows.h>
 
