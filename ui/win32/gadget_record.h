@@ -67,6 +67,7 @@ void destroyAllWindows();
 // --- fonts and platform facts (toolkit.cpp) ---
 HINSTANCE instance();
 HICON windowIcon();
+HICON windowSmallIcon();
 HCURSOR windowCursor();
 // -1 is the default gadget font; any other value goes to the platform as a
 // font handle, unchecked.

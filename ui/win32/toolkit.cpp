@@ -2,20 +2,27 @@
 // it learns once about the platform.
 #include "ui/toolkit.h"
 #include "ui/win32/gadget_record.h"
+#include "ui/win32/system_library.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
-#include <uxtheme.h>
+
+#include <initializer_list>
 
 namespace ui::detail {
 namespace {
 
 constexpr int kIconResource = 1;
+// The icon file holds an image drawn for each size; these are picked by size
+// rather than scaled from the system's default (32).
+constexpr int kBigIcon = 64;
+constexpr int kSmallIcon = 16;
 // The size of the non-client metrics without the padded border that later
 // Windows added, so that every version accepts it.
 constexpr UINT kNonClientMetricsSize = 500;
 
 HICON icon = nullptr;
+HICON smallIcon = nullptr;
 HCURSOR cursor = nullptr;
 HFONT defaultFont = nullptr;
 HFONT createdFont = nullptr; // the one font of ours, deleted at the end
@@ -50,6 +57,7 @@ DWORD commonControlsVersion() {
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 HICON windowIcon() { return icon; }
+HICON windowSmallIcon() { return smallIcon; }
 HCURSOR windowCursor() { return cursor; }
 
 HFONT fontHandle(int font) {
@@ -64,8 +72,10 @@ int currentGadgetFont() { return gadgetFont; }
 void setCurrentGadgetFont(int font) { gadgetFont = font; }
 
 bool visualStylesActive() {
-    if (stylesActive < 0)
-        stylesActive = IsAppThemed() && commonControlsVersion() >= 6 ? 1 : 0;
+    if (stylesActive < 0) {
+        const auto isAppThemed = themeFunctions().isAppThemed;
+        stylesActive = isAppThemed && isAppThemed() && commonControlsVersion() >= 6 ? 1 : 0;
+    }
     return stylesActive == 1;
 }
 
@@ -76,7 +86,9 @@ namespace ui {
 void initToolkit() {
     using namespace detail;
     icon = static_cast<HICON>(
-        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, kBigIcon, kBigIcon, 0));
+    smallIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource),
+                                              IMAGE_ICON, kSmallIcon, kSmallIcon, 0));
     cursor = LoadCursorW(nullptr, IDC_ARROW);
     defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     createdFont = messageFont();
@@ -101,9 +113,11 @@ void closeToolkit() {
     deleteAllBrushes();
     releaseTextAreaLibrary();
     releaseAccessibility();
-    if (icon)
-        DestroyIcon(icon);
-    icon = nullptr;
+    for (HICON* loaded : {&icon, &smallIcon}) {
+        if (*loaded)
+            DestroyIcon(*loaded);
+        *loaded = nullptr;
+    }
     if (createdFont)
         DeleteObject(createdFont);
     createdFont = nullptr;

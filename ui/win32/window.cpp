@@ -143,15 +143,17 @@ int newWindow(int number, int x, int y, int width, int height, const std::u16str
         return 0;
     wchar_t className[32];
     std::swprintf(className, std::size(className), L"WindowClass_%d", number);
-    WNDCLASSW windowClass{};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance();
     windowClass.hIcon = windowIcon();
+    windowClass.hIconSm = windowSmallIcon();
     windowClass.hCursor = windowCursor();
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className;
-    if (!RegisterClassW(&windowClass))
+    if (!RegisterClassExW(&windowClass))
         return 0;
 
     // The flags are the window style; the size asked for is the client area.
