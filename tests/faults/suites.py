@@ -190,3 +190,62 @@ def windows_suite(source_dir, work, linux_build, jobs, timeout, log):
     with_tests = "if(WIN32)" in (source_dir / "tests" / "CMakeLists.txt").read_text()
     return WineSuite(source_dir, work / "build-wine", toolchain, linux_build / "tests" / "x11_close",
                      with_tests, jobs, timeout, log)
+
+
+class WebSuite(Suite):
+    """The web page built with Emscripten (its own build directory) and the
+    browser tests on it in headless Chromium, stopping at the first failure.
+    The Linux suite judges the shared core; this one the DOM backend and the
+    page around it."""
+
+    # Quickest first, so that a fault is caught as early as possible; each
+    # test starts a browser of its own.
+    ORDER = ["test_window_and_its_187_controls", "test_keyboard_tick_boxes_reset_parse_and_typing",
+             "test_word_files", "test_reload_keeps_the_file_and_works_offline"]
+
+    def __init__(self, source_dir, build_dir, jobs, timeout, log):
+        super().__init__("web (Chromium)", source_dir, build_dir, ["-DLARKSPIN_WERROR=ON"], jobs,
+                         timeout, log)
+        # Debian's emscripten finds its JavaScript optimiser only through NODE_PATH.
+        self.environment = dict(os.environ, NODE_PATH="/usr/share/nodejs")
+
+    def configure(self):
+        done = self.run(["emcmake", "cmake", "-S", self.source_dir, "-B", self.build_dir, "-G",
+                         "Ninja", "-DCMAKE_BUILD_TYPE=Release", *self.configure_args],
+                        env=self.environment)
+        return done.returncode == 0
+
+    def build(self):
+        done = self.run(["cmake", "--build", self.build_dir, "-j", str(self.jobs), "--target",
+                         "site"], env=self.environment)
+        if done.returncode == 0:
+            return None
+        for line in (done.stdout + done.stderr).splitlines():
+            if "error" in line.lower():
+                return line.strip()[:160]
+        return "build failed"
+
+    def test(self, fault=None):
+        tests = self.source_dir / "tests" / "web"
+        listed = (tests / "browser_test.py").read_text()
+        order = [name for name in self.ORDER if f"def {name}(" in listed]
+        # Debian's Selenium is installed for Debian's own Python.
+        done = self.run(["/usr/bin/python3", "browser_test.py", "--failfast",
+                         *(f"BrowserTest.{name}" for name in order)],
+                        cwd=tests, env=dict(self.environment,
+                                            LARKSPIN_SITE=str(self.build_dir / "site")),
+                        timeout=self.timeout * 10)
+        failed = [line.split()[1] + " (Chromium)" for line in done.stderr.splitlines()
+                  if line.startswith(("FAIL: ", "ERROR: "))]
+        if done.returncode != 0 and not failed:
+            failed = ["browser_test (Chromium)"]
+        return failed
+
+
+def web_suite(source_dir, work, jobs, timeout, log):
+    """The web suite, when the tree and the machine have one; else None."""
+    if not (source_dir / "tests" / "web" / "browser_test.py").exists():
+        return None
+    if not all(shutil.which(tool) for tool in ("emcmake", "chromium", "chromedriver")):
+        return None
+    return WebSuite(source_dir, work / "build-web", jobs, timeout, log)
