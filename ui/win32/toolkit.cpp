@@ -119,9 +119,8 @@ void stop() {
 
 Native createControl(Native window, GadgetKind kind, int number, Box box,
                      const std::u16string& text, int flags, int font) {
-    using Create = HWND (*)(HWND, int, Box, const std::wstring&, int, int);
-    static constexpr Create kinds[] = {createButton, createLabel, createDropDownList, createTickBox,
-                                       createTextArea};
+    static constexpr CreateControl* kinds[] = {createButton, createLabel, createDropDownList,
+                                               createTickBox, createTextArea};
     return kinds[static_cast<int>(kind)](static_cast<HWND>(window), number, box, toWide(text),
                                          flags, font);
 }

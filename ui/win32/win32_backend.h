@@ -40,13 +40,10 @@ constexpr WORD kPreviousGadget = 2;
 extern bool tabLeftToControl;
 
 // --- per kind (one source file each) ---
-HWND createButton(HWND window, int number, Box box, const std::wstring& text, int flags, int font);
-HWND createLabel(HWND window, int number, Box box, const std::wstring& text, int flags, int font);
-HWND createDropDownList(HWND window, int number, Box box, const std::wstring& text, int flags,
-                        int font);
-HWND createTickBox(HWND window, int number, Box box, const std::wstring& text, int flags, int font);
-HWND createTextArea(HWND window, int number, Box box, const std::wstring& text, int flags,
-                    int font);
+// Each makes its kind of control; text and flags as createControl's.
+using CreateControl = HWND(HWND window, int number, Box box, const std::wstring& text, int flags,
+                           int font);
+CreateControl createButton, createLabel, createDropDownList, createTickBox, createTextArea;
 
 // A control's notification (WM_COMMAND), offered to its kind; false when
 // the kind leaves it to the generic handling (the code as the event type).

@@ -39,12 +39,6 @@ bool holdsFocus(HWND window) {
 
 LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCCREATE: {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(handle, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-        break;
-    }
     case WM_COMMAND:
         if (lParam != 0) {
             notify(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
@@ -128,14 +122,14 @@ Native createWindow(int number, Box box, const std::u16string& title, int flags)
     const auto style = static_cast<DWORD>(flags);
     RECT frame{0, 0, box.width, box.height};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const HWND handle =
-        CreateWindowExW(0, className, toWide(title).c_str(), style, box.x, box.y,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                        instance(), reinterpret_cast<void*>(static_cast<INT_PTR>(number)));
+    const HWND handle = CreateWindowExW(0, className, toWide(title).c_str(), style, box.x, box.y,
+                                        frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                        nullptr, instance(), nullptr);
     if (!handle) {
         UnregisterClassW(className, instance());
         return nullptr;
     }
+    SetWindowLongPtrW(handle, GWLP_USERDATA, number); // its number, for what it reports
     ShowWindow(handle, SW_SHOWNORMAL);
     return handle;
 }
