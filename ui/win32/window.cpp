@@ -22,10 +22,10 @@ void notify(HWND control, int code) {
         return;
     wchar_t className[16] = L"";
     GetClassNameW(control, className, static_cast<int>(std::size(className)));
-    if (std::wcscmp(className, L"ComboBox") == 0) {
+    if (lstrcmpiW(className, L"ComboBox") == 0) {
         if (takeListNotification(control, number, code))
             return;
-    } else if (std::wcscmp(className, L"Button") != 0) {
+    } else if (lstrcmpiW(className, L"Button") != 0) {
         if (takeTextAreaNotification(control, number, code))
             return;
     }
