@@ -1,8 +1,12 @@
 // The reader's rules that no round trip can judge: where lines end, what
 // stray and ill-formed bytes read as, and what a cut-short end drops.
 #include "words/line_reader.h"
+#include "words/utf8.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
 
 #include <string>
 #include <string_view>
@@ -61,6 +65,49 @@ TEST(LineReader, BytesToLines) {
         SCOPED_TRACE(testing::PrintToString(std::string(c.bytes)));
         EXPECT_EQ(readAll(c.bytes, 1 << 20), c.lines);
         EXPECT_EQ(readAll(c.bytes, 1), c.lines) << "bytes given one at a time";
+    }
+}
+
+// Every class boundary of a lead byte, decoded whole, cut short by the end
+// of the bytes, and followed by a spare continuation byte. The bytes lie in
+// a buffer of their exact size, so a read past the end shows under the
+// address sanitizer.
+TEST(Utf8, LeadByteBoundaries) {
+    constexpr char16_t bad = 0xFFFD;
+    const struct {
+        std::string_view whole; // the lead with its first valid continuations
+        std::u16string decoded; // of the whole; a cut-short one is one U+FFFD
+    } cases[] = {
+        {"\x7F", u"\x7F"},
+        {"\x80", {bad}},
+        {"\xBF", {bad}},
+        {"\xC0", {bad}}, // overlong two-byte forms
+        {"\xC1", {bad}},
+        {"\xC2\x80", u"\u0080"},
+        {"\xDF\xBF", u"\u07FF"},
+        {"\xE0\xA0\x80", u"\u0800"},
+        {"\xEF\xBF\xBF", u"\uFFFF"},
+        {"\xF0\x90\x80\x80", u"\U00010000"},
+        {"\xF1\x80\x80\x80", u"\U00040000"},
+        {"\xF3\xBF\xBF\xBF", u"\U000FFFFF"},
+        {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+        {"\xF5", {bad}}, // beyond U+10FFFF
+        {"\xFF", {bad}},
+    };
+    const auto decode = [](std::string_view bytes) {
+        const auto exact = std::make_unique<char[]>(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), exact.get());
+        return decodeUtf8(std::string_view(exact.get(), bytes.size()));
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.whole)));
+        EXPECT_EQ(decode(c.whole), c.decoded);
+        EXPECT_EQ(decode(std::string(c.whole) + "\x80"), c.decoded + bad);
+        if (c.whole.size() > 1) {
+            EXPECT_EQ(decode(c.whole.substr(0, c.whole.size() - 1)), std::u16string{bad});
+            EXPECT_EQ(decode(std::string(c.whole.substr(0, c.whole.size() - 1)) + "z"),
+                      (std::u16string{bad, u'z'}));
+        }
     }
 }
 
