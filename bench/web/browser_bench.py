@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""Times the web page in headless Chromium, from the user's input (the
+event's time stamp) to the next animation frame after it, when the page has
+handled the event and is about to paint:
+  - a panel change on 15,000 random words (one that leaves the list as it
+    is, and one that narrows it) and on the default list;
+  - a load of the default list;
+and prints what a first visit downloads for the program (script plus
+WebAssembly). Run after scripts/build-web:
+  bench/web/browser_bench.py [ROUNDS]"""
+import gzip
+import os
+import random
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tests', 'web'))
+from page_driver import SITE, Page, Server  # noqa: E402
+
+Q = 16  # the letter row toggled: Q is absent from the random words
+
+# Records, for every choice in a list and every click on a button, the time
+# from the event to the next frame.
+MEASURE = """
+window.frameTimes = [];
+document.addEventListener('change', measure, true);
+document.addEventListener('click', event => event.target.localName === 'button' && measure(event), true);
+function measure(event) {
+  const input = event.timeStamp;
+  requestAnimationFrame(() => frameTimes.push(performance.now() - input));
+}"""
+
+
+def summary(times):
+    return 'median %.1f ms, max %.1f ms over %d' % (statistics.median(times), max(times), len(times))
+
+
+def panel_changes(page, rounds):
+    # Q between "Not Present (Grey)" and "?": after the first, the list
+    # stays as it is, and every change filters and shows all of it again.
+    page.js('frameTimes.length = 0')
+    for i in range(rounds):
+        page.choose(Q, 1 if i % 2 == 0 else 0)  # "Not Present (Grey)", then "?"
+    return list(page.js('return frameTimes'))
+
+
+def main():
+    rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 20
+    server = Server()
+    page = Page(server.url)
+    files = tempfile.TemporaryDirectory()
+    try:
+        page.js(MEASURE)
+        page.click(56)
+        loads = []
+        for _ in range(rounds):
+            page.js('frameTimes.length = 0')
+            page.click(56)
+            loads += page.js('return frameTimes')
+        print('load of the default list (%s): %s' % (page.count(), summary(loads)))
+        changes = panel_changes(page, rounds)
+        print('panel change on the default list (%s): %s' % (page.count(), summary(changes)))
+
+        generator = random.Random(15000)
+        letters = 'abcdefghijklmnoprstuvwxyz'
+        path = os.path.join(files.name, 'random.txt')
+        with open(path, 'w') as out:
+            out.writelines(''.join(generator.choice(letters) for _ in range(5)) + '\n' for _ in range(15000))
+        page.use_file(path)
+        page.click(56)
+        print('panel change on 15,000 words, list unchanged (%s): %s'
+              % (page.count(), summary(panel_changes(page, rounds))))
+        narrowing = []
+        for _ in range(rounds):
+            page.choose(4, 0)
+            page.click(56)
+            page.js('frameTimes.length = 0')
+            page.choose(4, 1)  # E "Not Present (Grey)"
+            narrowing += page.js('return frameTimes')
+        print('panel change narrowing 15,000 words to %s: %s' % (page.count(), summary(narrowing)))
+    finally:
+        page.quit()
+        server.stop()
+        files.cleanup()
+
+    total = gzipped = 0
+    for name in ('larkspin.js', 'larkspin.wasm'):
+        with open(os.path.join(SITE, name), 'rb') as part:
+            data = part.read()
+        total += len(data)
+        gzipped += len(gzip.compress(data, 9))
+        print('%s: %d bytes' % (name, len(data)))
+    print('script plus WebAssembly: %d bytes (%.0f KB), %d bytes gzipped' % (total, total / 1024, gzipped))
+
+
+if __name__ == '__main__':
+    main()

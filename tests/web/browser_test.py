@@ -1,0 +1,252 @@
+"""The web page in headless Chromium, driven with clicks and keys as a user
+would: the controls at their boxes, word files, the panel from the
+keyboard, and a reload with and without the server."""
+import os
+import tempfile
+import unittest
+
+from selenium.webdriver import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from page_driver import ROOT, TICK_BOX, Page, Server
+
+TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
+LETTERS = [chr(65 + k) for k in range(26)]
+LIGHT_GREY, YELLOW = 'rgb(241, 239, 237)', 'rgb(201, 180, 88)'
+BLACK, WHITE = 'rgb(0, 0, 0)', 'rgb(255, 255, 255)'
+
+
+def layout():
+    # Every control in creation order: number, element, box, text.
+    rows = [(56, 'button', 40, 25, 150, 21, "Load 'words.txt' List"),
+            (58, 'div', 325, 25, 150, 21, ''),
+            (55, 'button', 40, 50, 150, 21, 'Parse List'),
+            (57, 'button', 40, 75, 150, 21, 'Reset A-Z (below)')]
+    rows += [(3 + k, 'select', 40, 100 + 25 * k, 150, 21, '?') for k in range(26)]
+    rows += [(29 + k, 'div', 10, 100 + 25 * k, 25, 21, LETTERS[k]) for k in range(26)]
+    rows += [(2, 'textarea', 325, 50, 280, 700, '')]
+    rows += [(TICK_BOX(k, p), 'label', 200 + 25 * (p - 1), 100 + 25 * k, 25, 21, '')
+             for k in range(26) for p in range(1, 6)]
+    return rows
+
+
+def games():
+    # The games of games.txt, which the desktop program plays too.
+    with open(os.path.join(os.path.dirname(__file__), 'games.txt'), encoding='utf-8') as table:
+        for line in table:
+            if line.strip() and not line.startswith('#'):
+                words, choices, count, shown = line.rstrip('\n').split(' | ')
+                data = None if words == 'default' else \
+                    words.encode('latin-1').decode('unicode_escape').encode('latin-1')
+                yield data, '' if choices == '-' else choices, count, \
+                    ''.join(word + '   ' for word in shown.split() if shown != '-')
+
+
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server()
+        cls.files = tempfile.TemporaryDirectory()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.stop()
+        cls.files.cleanup()
+
+    def setUp(self):
+        self.page = Page(self.server.url)
+        self.addCleanup(self.page.quit)
+
+    def file(self, name, data):
+        path = os.path.join(self.files.name, name)
+        with open(path, 'wb') as out:
+            out.write(data)
+        return path
+
+    def label_look(self, k):
+        return tuple(self.page.js('const s = getComputedStyle(arguments[0]);'
+                                  'return [s.backgroundColor, s.color];', self.page.gadget(29 + k)))
+
+    def tab(self, times=1, back=False):
+        chain = ActionChains(self.page.browser)
+        for _ in range(times):
+            chain = chain.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) if back \
+                else chain.send_keys(Keys.TAB)
+        chain.perform()
+        self.page.next_frame()
+
+    def test_window_and_its_187_controls(self):
+        page = self.page
+        self.assertEqual(page.browser.title, TITLE)
+        self.assertEqual(page.browser.find_element(By.ID, 'title').text, TITLE)
+        measured = page.js("""
+            const window_ = document.querySelector('.window'), origin = window_.getBoundingClientRect();
+            return [[origin.width, origin.height]].concat([...window_.children].map(node => {
+              const hidden = node.hidden; node.hidden = false;
+              const r = node.getBoundingClientRect(); node.hidden = hidden;
+              const input = node.querySelector('input');
+              return [Number(node.id.slice(7)), node.localName, r.left - origin.left, r.top - origin.top,
+                      r.width, r.height, node.localName === 'select' ? node.selectedOptions[0].text
+                      : node.localName === 'textarea' ? node.value : node.textContent,
+                      input ? input.type : '', hidden];
+            }));""")
+        self.assertEqual(measured[0], [625, 770])
+        self.assertEqual([row[:7] for row in measured[1:]], [list(row) for row in layout()])
+        for number, _, _, _, _, _, _, input_type, hidden in measured[1:]:
+            is_tick = number >= 59
+            self.assertEqual((input_type, hidden), ('checkbox', True) if is_tick else ('', False))
+        self.assertEqual([o.text for o in page.gadget(3).find_elements(By.TAG_NAME, 'option')],
+                         ['?', 'Not Present (Grey)', 'Used (Yellow)', '1st (Green)', '2nd (Green)',
+                          '3rd (Green)', '4th (Green)', '5th (Green)'])
+        self.assertTrue(all(page.js('return getComputedStyle(arguments[0]).fontWeight', page.gadget(29 + k))
+                            == '700' for k in (0, 25)))
+
+        # What a screen reader is told.
+        names = {56: "Load 'words.txt' List", 55: 'Parse List', 57: 'Reset A-Z (below)',
+                 2: 'Remaining words'}
+        for k, letter in enumerate(LETTERS):
+            names[3 + k] = letter
+            self.assertEqual(page.gadget(3 + k).get_attribute('aria-labelledby'), 'gadget-%d' % (29 + k))
+            for p in range(1, 6):
+                names[TICK_BOX(k, p)] = '%s yellow at position %d' % (letter, p)
+        for number, name in names.items():
+            # A hidden tick box is out of the accessibility tree: its own name.
+            told = page.tick_input(number).get_attribute('aria-label') if number >= 59 \
+                else page.gadget(number).accessible_name
+            self.assertEqual(told, name, number)
+        self.assertEqual(page.gadget(58).get_attribute('aria-live'), 'polite')
+
+        # Only the page's own files, and nothing asked of the user.
+        self.assertEqual(page.js("return performance.getEntriesByType('resource')"
+                                 ".map(e => e.name).filter(n => !n.startsWith(location.origin))"), [])
+        # On a narrow screen the whole box shrinks; the program's pixels stay.
+        page.browser.set_window_size(400, 900)
+        page.next_frame()
+        width, left = page.js("return [document.querySelector('.window').getBoundingClientRect().width,"
+                              "document.getElementById('gadget-2').style.left]")
+        self.assertLess(width, 400)
+        self.assertEqual(left, '325px')
+
+    def test_word_files(self):
+        page = self.page
+        for number, (data, choices, count, shown) in enumerate(games()):
+            back_to_default = page.browser.find_element(By.ID, 'default-list')
+            if data is None and back_to_default.is_displayed():
+                back_to_default.click()
+            elif data is not None:
+                page.use_file(self.file('game-%d.txt' % number, data))
+            page.click(56)
+            page.play(choices)
+            self.assertEqual((page.count(), page.words()), (count, shown), choices)
+            page.click(57)
+
+        # A cancelled chooser changes nothing.
+        line = page.browser.find_element(By.ID, 'word-file').text
+        page.js("const chooser = document.getElementById('choose-file');"
+                "chooser.value = ''; chooser.dispatchEvent(new Event('change'));")
+        self.assertEqual(page.browser.find_element(By.ID, 'word-file').text, line)
+
+        # 100 MB of lines too long to be words: none is taken, and the page
+        # goes on working.
+        page.use_file(self.file('large.txt', (b'x' * 99 + b'\n') * (1 << 20)))
+        page.click(56)
+        WebDriverWait(page.browser, 120).until(lambda _: page.count() == 'Words: 0')
+        page.browser.find_element(By.ID, 'default-list').click()
+        page.click(56)
+        self.assertEqual(page.count(), 'Words: 6748')
+
+    def test_keyboard_tick_boxes_reset_parse_and_typing(self):
+        page = self.page
+        # Tab walks the controls in creation order, from nothing focused; in
+        # the text area it types a tab, and Shift+Tab leaves it.
+        order = []
+        for _ in range(30):
+            self.tab()
+            order.append(page.focused())
+        self.assertEqual(order, [56, 55, 57] + list(range(3, 29)) + [2])
+        self.tab()
+        self.assertEqual((page.focused(), page.words()), (2, '\t'))
+        self.tab(back=True)
+        self.assertEqual(page.focused(), 28)
+
+        page.click(56)
+        all_words = page.count()
+        # E chosen "Used (Yellow)" with the keyboard shows its tick boxes; the
+        # last of them comes before the first control going backwards.
+        page.gadget(7).send_keys('u')
+        page.next_frame()
+        self.assertEqual(self.label_look(4), (YELLOW, WHITE))
+        self.tab(7, back=True)
+        self.assertEqual(page.focused(), 56)
+        self.tab(back=True)
+        self.assertEqual(page.focused(), TICK_BOX(4, 5))
+        self.tab(3, back=True)
+        page.keys(' ')
+        self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
+        narrowed = page.words().split()
+        self.assertTrue(narrowed and all('E' in w and w[1] != 'E' for w in narrowed))
+
+        # "?" hides the boxes with their ticks; yellow shows them again.
+        page.choose(4, 0)
+        self.assertEqual(self.label_look(4), (LIGHT_GREY, BLACK))
+        self.assertFalse(page.gadget(TICK_BOX(4, 2)).is_displayed())
+        page.choose(4, 2)
+        self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
+
+        # Typing in the list changes nothing else; the next pass replaces it.
+        page.click(2)
+        page.keys(Keys.END + 'typed')
+        self.assertIn('typed', page.words())
+        self.assertEqual(page.count(), 'Words: %d' % len(narrowed))
+        page.click(55)
+        self.assertEqual(page.words().split(), narrowed)
+
+        # Reset: every row "?", no ticks, nothing shown, no word back.
+        page.click(57)
+        self.assertEqual(page.count(), 'Words: %d' % len(narrowed))
+        self.assertEqual(page.js("return [...document.querySelectorAll('.window select')]"
+                                 ".filter(s => s.selectedIndex !== 0).length"
+                                 " + [...document.querySelectorAll('.tick')]"
+                                 ".filter(t => !t.hidden || t.firstChild.checked).length"), 0)
+        self.assertEqual({self.label_look(k) for k in range(26)}, {(LIGHT_GREY, BLACK)})
+        self.assertNotEqual(page.count(), all_words)
+
+    def test_reload_keeps_the_file_and_works_offline(self):
+        page = self.page
+        page.use_file(self.file('mine.txt', b'crane\nslate\nabc\n'))
+        page.reload()
+        self.assertIn('mine.txt', page.browser.find_element(By.ID, 'word-file').text)
+        page.click(56)
+        self.assertEqual(page.count(), 'Words: 2')
+
+        # A file dropped on the page replaces it.
+        page.js("const drop = new DataTransfer();"
+                "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
+                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));")
+        WebDriverWait(page.browser, 10).until(
+            lambda browser: 'dropped.txt' in browser.find_element(By.ID, 'word-file').text)
+        page.click(56)
+        self.assertEqual(page.words(), 'APPLE   GRAPE   ')
+
+        WebDriverWait(page.browser, 30).until(lambda _: page.js(
+            "return navigator.serviceWorker.controller !== null"))
+        page.browser.set_script_timeout(30)
+        page.browser.execute_async_script(
+            "const done = arguments[0]; (function wait() { caches.open('larkspin').then(c => c.keys())"
+            ".then(keys => keys.length >= 11 ? done() : setTimeout(wait, 100)); })();")
+        self.server.stop()
+        try:
+            page.reload()
+            page.click(56)
+            self.assertEqual(page.words(), 'APPLE   GRAPE   ')
+            page.browser.find_element(By.ID, 'default-list').click()
+            page.click(56)
+            self.assertEqual(page.count(), 'Words: 6748')
+        finally:
+            self.server.start()
+
+
+if __name__ == '__main__':
+    unittest.main()

@@ -1,0 +1,253 @@
+// The elements behind the toolkit's window and controls, and the handlers
+// that report the user's actions to the core (the web_* exports of
+// window.cpp). Element numbers index LK.elements; 0 is "none".
+var LibraryLarkspin = {
+  $LK: {
+    elements: [null],
+    // Kinds, in the order of ui::GadgetKind.
+    PushButton: 0, TextLabel: 1, DropDownList: 2, TickBox: 3, TextArea: 4,
+    Click: 0, Change: 768, Focus: 14000, FocusLost: 14001,
+    CentredLabel: 1, WrapLines: 0x10000000,
+
+    // Texts arrive as UTF-16 code units; taken in slices, so that a list of
+    // many thousand words does not overflow the argument stack.
+    text: function(pointer, length) {
+      var units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+      // The decoder would turn a lone surrogate into U+FFFD; the program's
+      // texts come from UTF-8 and hold none, but a copy unit by unit keeps
+      // them exact whatever they hold.
+      for (var i = 0; i < units.length; ++i)
+        if ((units[i] & 0xF800) === 0xD800) return LK.exactText(units);
+      LK.utf16 = LK.utf16 || new TextDecoder('utf-16le');
+      return LK.utf16.decode(units);
+    },
+    exactText: function(units) {
+      var parts = [];
+      for (var i = 0; i < units.length; i += 8192)
+        parts.push(String.fromCharCode.apply(null, units.subarray(i, i + 8192)));
+      return parts.join('');
+    },
+    utf16: null,
+    pendingTexts: null,
+    add: function(element) {
+      LK.elements.push(element);
+      return LK.elements.length - 1;
+    },
+    // The element that takes the focus and the events: a tick box's check
+    // box sits inside the box that is placed.
+    target: function(element) { return element.larkspinInput || element; },
+    colour: function(packed) {
+      return 'rgb(' + (packed & 255) + ',' + ((packed >> 8) & 255) + ',' + ((packed >> 16) & 255) + ')';
+    },
+    wake: function() {
+      if (Module.larkspinWake) Module.larkspinWake();
+    },
+    report: function(element, type) {
+      Module['_web_reportGadget'](element, type);
+      LK.wake();
+    },
+  },
+
+  web_start: function() {},
+
+  web_createWindow: function(x, y, width, height, title, titleLength) {
+    var box = document.createElement('div');
+    box.className = 'window';
+    box.style.width = width + 'px';
+    box.style.height = height + 'px';
+    var name = LK.text(title, titleLength);
+    document.title = name;
+    var titleLine = document.getElementById('title');
+    if (titleLine) titleLine.textContent = name;
+    box.setAttribute('role', 'application');
+    box.setAttribute('aria-label', name);
+    (document.getElementById('program') || document.body).appendChild(box);
+    var window_ = LK.add(box);
+    // Tab and Shift+Tab walk the controls through the core, from inside the
+    // box or from nowhere; the page's own controls above it keep the
+    // browser's order.
+    document.addEventListener('keydown', function(event) {
+      if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
+      var at = document.activeElement;
+      if (at && at !== document.body && !box.contains(at)) return;
+      event.preventDefault();
+      if (!Module['_web_tabKey'](window_, event.shiftKey ? 1 : 0))
+        document.execCommand('insertText', false, '\t'); // the text area's to type
+      LK.wake();
+    });
+    window.addEventListener('blur', function() {
+      Module['_web_windowActivation'](window_, 0);
+      LK.wake();
+    });
+    window.addEventListener('focus', function() {
+      Module['_web_windowActivation'](window_, 1);
+      LK.wake();
+    });
+    return window_;
+  },
+
+  web_destroyElement: function(element) {
+    var node = LK.elements[element];
+    if (node && node.parentNode) node.parentNode.removeChild(node);
+    LK.elements[element] = null;
+  },
+
+  web_createControl: function(window_, kind, number, x, y, width, height, text, textLength, flags) {
+    var box = LK.elements[window_];
+    if (!box) return 0;
+    var caption = LK.text(text, textLength);
+    var node, input;
+    if (kind === LK.PushButton) {
+      node = document.createElement('button');
+      node.type = 'button';
+      node.textContent = caption;
+    } else if (kind === LK.TextLabel) {
+      node = document.createElement('div');
+      node.className = 'label' + (flags & LK.CentredLabel ? ' centred' : '');
+      node.textContent = caption;
+      // What the program writes into a label is what it has to say.
+      node.setAttribute('aria-live', 'polite');
+      node.setAttribute('aria-atomic', 'true');
+    } else if (kind === LK.DropDownList) {
+      node = document.createElement('select');
+    } else if (kind === LK.TickBox) {
+      node = document.createElement('label');
+      node.className = 'tick';
+      input = document.createElement('input');
+      input.type = 'checkbox';
+      node.appendChild(input);
+      var span = document.createElement('span');
+      span.textContent = caption;
+      node.appendChild(span);
+      node.larkspinInput = input;
+      node.larkspinCaption = span;
+    } else if (kind === LK.TextArea) {
+      node = document.createElement('textarea');
+      node.spellcheck = false;
+      node.wrap = flags & LK.WrapLines ? 'soft' : 'off';
+    } else {
+      return 0;
+    }
+    node.id = 'gadget-' + number;
+    node.style.left = x + 'px';
+    node.style.top = y + 'px';
+    node.style.width = width + 'px';
+    node.style.height = height + 'px';
+    node.larkspinKind = kind;
+    var element = LK.add(node);
+    var target = LK.target(node);
+    target.larkspinElement = element;
+    if (kind === LK.PushButton || kind === LK.TickBox) {
+      target.addEventListener('click', function() { LK.report(element, LK.Click); });
+    } else if (kind === LK.DropDownList) {
+      target.addEventListener('change', function() {
+        target.larkspinChosen = true;
+        LK.report(element, LK.Change);
+      });
+    } else if (kind === LK.TextArea) {
+      target.addEventListener('input', function() { LK.report(element, LK.Change); });
+      target.addEventListener('focus', function() { LK.report(element, LK.Focus); });
+      target.addEventListener('blur', function() { LK.report(element, LK.FocusLost); });
+    }
+    box.appendChild(node);
+    return element;
+  },
+
+  web_showTexts: function() {
+    if (!LK.pendingTexts) return;
+    LK.pendingTexts.forEach(function(value, node) {
+      if (node.value !== value) node.value = value;
+    });
+    LK.pendingTexts.clear();
+  },
+
+  web_setBold: function(element, bold) {
+    LK.elements[element].classList.toggle('bold', !!bold);
+  },
+
+  web_setText: function(element, text, length) {
+    var node = LK.elements[element];
+    var value = LK.text(text, length);
+    if (node.larkspinKind === LK.TextArea) {
+      // The text goes in when the handler is done (web_showTexts): the list
+      // is emptied and then written whole, and laying out a long text twice,
+      // or again unchanged, costs a frame or more.
+      (LK.pendingTexts = LK.pendingTexts || new Map()).set(node, value);
+    } else if (node.larkspinCaption) {
+      node.larkspinCaption.textContent = value;
+    } else {
+      node.textContent = value;
+    }
+  },
+
+  web_insertItem: function(list, position, text, length) {
+    var select = LK.elements[list];
+    var option = document.createElement('option');
+    option.textContent = LK.text(text, length);
+    var before = position >= 0 && position < select.options.length ? select.options[position] : null;
+    var selected = select.larkspinChosen ? select.selectedIndex : -1;
+    select.insertBefore(option, before);
+    // A browser selects the first item of a list that has none chosen; the
+    // list stays without a selection until something is chosen.
+    if (selected < 0) select.selectedIndex = -1;
+  },
+
+  web_selectItem: function(list, index) {
+    var select = LK.elements[list];
+    select.selectedIndex = index >= 0 && index < select.options.length ? index : -1;
+    select.larkspinChosen = true;
+  },
+
+  web_selectedItem: function(list) { return LK.elements[list].selectedIndex; },
+
+  web_setTicked: function(box, ticked) { LK.elements[box].larkspinInput.checked = !!ticked; },
+  web_ticked: function(box) { return LK.elements[box].larkspinInput.checked ? 1 : 0; },
+
+  web_setVisible: function(element, visible) { LK.elements[element].hidden = !visible; },
+
+  web_focusedElement: function(window_) {
+    var at = document.activeElement;
+    if (!at || !LK.elements[window_].contains(at)) return 0;
+    return at.larkspinElement || 0;
+  },
+
+  web_focus: function(window_, element) {
+    if (element) {
+      LK.target(LK.elements[element]).focus();
+    } else {
+      var at = document.activeElement;
+      if (at && LK.elements[window_].contains(at)) at.blur();
+    }
+  },
+
+  web_isEditable: function(element) {
+    var node = LK.elements[element];
+    return node.larkspinKind === LK.TextArea && !node.readOnly ? 1 : 0;
+  },
+
+  // A fill of its own, else the button face behind a text colour of its
+  // own, else the page's look for labels.
+  web_setLabelColours: function(label, text, fill) {
+    var style = LK.elements[label].style;
+    style.color = text !== -1 ? LK.colour(text) : (fill !== -1 ? 'rgb(0,0,0)' : '');
+    style.backgroundColor = fill !== -1 ? LK.colour(fill) : (text !== -1 ? 'var(--button-face)' : '');
+  },
+
+  web_setAccessibleName: function(element, name, nameLength, description, descriptionLength) {
+    var target = LK.target(LK.elements[element]);
+    var label = LK.text(name, nameLength);
+    var text = LK.text(description, descriptionLength);
+    if (label) target.setAttribute('aria-label', label); else target.removeAttribute('aria-label');
+    if (text) target.setAttribute('aria-description', text); else target.removeAttribute('aria-description');
+  },
+
+  web_setLabelledBy: function(element, label) {
+    var target = LK.target(LK.elements[element]);
+    var named = label ? LK.elements[label] : null;
+    if (named) target.setAttribute('aria-labelledby', named.id);
+    else target.removeAttribute('aria-labelledby');
+  },
+};
+
+autoAddDeps(LibraryLarkspin, '$LK');
+mergeInto(LibraryManager.library, LibraryLarkspin);
