@@ -29,11 +29,10 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
         {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0, box, 1},
         {[] { ui::setHidden(box, 0), driver::click(box); }, gadgetEvent, box, ui::kClick, box, 0},
         {[] { driver::focus(box), press(Key::Space); }, gadgetEvent, box, ui::kClick, box, 1},
-        // Opening and closing a list without choosing, with Escape and F4.
+        // Opening and closing a list without choosing.
         {[] { driver::focus(list), press(Key::F4), press(Key::Escape), press(Key::F4); }, 0, 0, 0,
          list, 0},
-        {[] { press(Key::F4); }, 0, 0, 0, list, 0},
-        {[] { press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
+        {[] { press(Key::F4), press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
         // Items stepped through in the open list are no choice until it
         // closes on one; Escape puts back the item it opened on.
         {[] { press(Key::F4), press(Key::Down), press(Key::Down), press(Key::Down); }, 0, 0, 0, box,
