@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 
 using namespace layout;

@@ -1,9 +1,9 @@
 #include "app/shell.h"
 
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "filter/letter_panel.h"
 #include "filter/parse_list.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/load_word_list.h"
 #include "words/word_store.h"

@@ -6,9 +6,9 @@
 // Writes WORDS random five-letter words to words.txt in a fresh temporary
 // folder, then per round: loadWordList(), marks E yellow but not second, R
 // third and S absent, and refreshLetterPanel(). Prints milliseconds.
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "filter/letter_panel.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/load_word_list.h"
 #include "words/word_store.h"

@@ -2,13 +2,14 @@
 // whole pass with its redisplay, and a whole panel refresh from the click on
 // a tick box to the painted window. Runs on the offscreen platform unless the
 // caller chose another.
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "bench/bench_window.h"
 #include "filter/letter_state.h"
 #include "filter/parse_list.h"
-#include "ui/qt/gadget_record.h"
+#include "layout/gadget_numbers.h"
+#include "ui/backend.h"
+#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"
 
@@ -120,8 +121,9 @@ void BM_RefreshFromTickClick(benchmark::State& state) {
         setRow(static_cast<char>('A' + k), Unmarked);
     setRow('A', Present);
     ui::setHidden(gadget::tickBox(0, 4), 0);
-    QWidget* window = ui::windowWidget(gadget::kMainWindow);
-    const QPoint box = ui::gadgetWidget(gadget::tickBox(0, 4))->geometry().center();
+    auto* window = static_cast<QWidget*>(ui::core::nativeWindow(gadget::kMainWindow));
+    const QPoint box =
+        static_cast<QWidget*>(ui::core::nativeGadget(gadget::tickBox(0, 4)))->geometry().center();
     timeOnFreshList(state, [&] {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, box);
         while (ui::detail::pendingEventCount() > 0) {

@@ -4,10 +4,10 @@
 // ReadBytesTwice is the floor the loader's two passes are measured
 // against: the same file read twice through a 4096-byte buffer, with
 // nothing done to the bytes.
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
 #include "bench/bench_window.h"
-#include "ui/qt/gadget_record.h"
+#include "layout/gadget_numbers.h"
+#include "ui/backend.h"
 #include "ui/toolkit.h"
 #include "words/line_reader.h"
 #include "words/load_word_list.h"
@@ -73,7 +73,9 @@ const std::string& benchFile(int which) {
 
 const char* benchFileLabel(int which) { return which == 0 ? "15,000 words" : "1,000,000 lines"; }
 
-void paintResultArea() { ui::gadgetWidget(gadget::kResultText)->repaint(); }
+void paintResultArea() {
+    static_cast<QWidget*>(ui::core::nativeGadget(gadget::kResultText))->repaint();
+}
 
 void ReadBytesTwice(benchmark::State& state) {
     const std::string& file = benchFile(static_cast<int>(state.range(0)));

@@ -1,7 +1,7 @@
 #include "filter/letter_filters.h"
 
-#include "app/gadget_numbers.h"
 #include "filter/text_match.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"
 

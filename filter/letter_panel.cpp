@@ -1,9 +1,9 @@
 #include "filter/letter_panel.h"
 
-#include "app/gadget_numbers.h"
 #include "filter/letter_colours.h"
 #include "filter/letter_state.h"
 #include "filter/parse_list.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 
 using namespace gadget;

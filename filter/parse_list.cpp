@@ -1,8 +1,8 @@
 #include "filter/parse_list.h"
 
-#include "app/gadget_numbers.h"
 #include "filter/letter_filters.h"
 #include "filter/letter_state.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/result_display.h"
 #include "words/word_store.h"

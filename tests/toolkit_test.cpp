@@ -102,16 +102,6 @@ TEST_F(Toolkit, DropDownListSelection) {
     EXPECT_EQ(ui::getState(300), -1);
 }
 
-TEST_F(Toolkit, NumbersWithoutGadgetOrStateDoNothingAndReadZero) {
-    for (int number : {0, 1, 189, -7}) {
-        ui::setState(number, 1), ui::setText(number, u"x"), ui::setHidden(number, 1);
-        ui::setColour(number, ui::kBackground, 0), ui::setFont(number, 256);
-        ui::addItem(number, -1, u"x"), ui::removeAllItems(number);
-    }
-    for (int number : {0, 1, 189, -7, gadget::kCountLabel, gadget::kResultText, 56})
-        EXPECT_EQ(ui::getState(number), 0) << number;
-}
-
 // Fill and text colour, packed 0x00BBGGRR.
 TEST_F(Toolkit, LabelColours) {
     const int label = gadget::letterLabel(0), plain = gadget::letterLabel(1);

@@ -7,7 +7,7 @@
 // the count label says why instead of giving a count.
 #include "words/load_word_list.h"
 
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/line_reader.h"
 #include "words/result_display.h"

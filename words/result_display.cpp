@@ -1,6 +1,6 @@
 #include "words/result_display.h"
 
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"
 

@@ -1,4 +1,5 @@
 #include "tests/core/fake_backend.h"
+#include "ui/toolkit.h"
 
 #include <memory>
 #include <utility>
@@ -9,6 +10,8 @@ std::vector<Window*> windows;
 std::vector<Control*> controls;
 int liveBrushes = 0;
 bool refuseNext = false;
+int changes = 0;
+int echo = 0;
 
 namespace {
 
@@ -18,6 +21,18 @@ std::vector<std::unique_ptr<Control>> allControls;
 bool refused() { return std::exchange(refuseNext, false); }
 
 Control& as(ui::Native native) { return *static_cast<Control*>(native); }
+
+void echoChange() {
+    ++changes;
+    if (echo)
+        ui::core::reportGadget(echo, ui::kChange);
+}
+
+// A control the core changes.
+Control& changed(ui::Native native) {
+    echoChange();
+    return as(native);
+}
 
 } // namespace
 
@@ -34,6 +49,7 @@ Control* control(int number) {
 namespace ui::backend {
 
 using fake::as;
+using fake::changed;
 
 void start() {}
 void stop() {}
@@ -59,30 +75,34 @@ Native createControl(Native, GadgetKind kind, int number, Box box, const std::u1
                      int flags, int font) {
     if (fake::refused())
         return nullptr;
+    fake::echoChange();
     fake::allControls.push_back(std::make_unique<fake::Control>(
         fake::Control{kind, number, box, text, flags, font, {}, -1, false, true, false}));
     fake::controls.push_back(fake::allControls.back().get());
     return fake::controls.back();
 }
 
-void destroyControl(Native control) { as(control).destroyed = true; }
-void setFont(Native control, GadgetKind, int font) { as(control).font = font; }
-void setText(Native control, GadgetKind, const std::u16string& text) { as(control).text = text; }
+void destroyControl(Native control) { changed(control).destroyed = true; }
+void setFont(Native control, GadgetKind, int font) { changed(control).font = font; }
+void setText(Native control, GadgetKind, const std::u16string& text) {
+    changed(control).text = text;
+}
 
 void insertItem(Native list, int position, const std::u16string& text) {
-    auto& items = as(list).items;
+    auto& items = changed(list).items;
     const auto size = static_cast<int>(items.size());
     items.insert(items.begin() + (position < 0 || position > size ? size : position), text);
 }
 
 void selectItem(Native list, int index) {
-    as(list).selected = index >= 0 && index < static_cast<int>(as(list).items.size()) ? index : -1;
+    changed(list).selected =
+        index >= 0 && index < static_cast<int>(as(list).items.size()) ? index : -1;
 }
 
 int selectedItem(Native list) { return as(list).selected; }
-void setTicked(Native box, bool ticked) { as(box).ticked = ticked; }
+void setTicked(Native box, bool ticked) { changed(box).ticked = ticked; }
 bool ticked(Native box) { return as(box).ticked; }
-void setVisible(Native control, bool visible) { as(control).visible = visible; }
+void setVisible(Native control, bool visible) { changed(control).visible = visible; }
 Native focusedControl(Native window) { return static_cast<fake::Window*>(window)->focused; }
 
 void focus(Native window, Native control) {
@@ -97,7 +117,7 @@ Brush createBrush(int) {
 }
 
 void destroyBrush(Brush) { --fake::liveBrushes; }
-void repaint(Native) {}
+void repaint(Native label) { changed(label); }
 void setAccessibleName(Native, const std::u16string&, const std::u16string&) {}
 void setLabelledBy(Native, Native) {}
 int waitForPlatform() { return 0; }

@@ -36,6 +36,14 @@ extern std::vector<Control*> controls;
 extern int liveBrushes;
 // The next creation the platform refuses.
 extern bool refuseNext;
+// How many times the core made or changed a control or repainted a label.
+extern int changes;
+// While not 0, each of those changes reports a change of this gadget, as a
+// platform may do while the program changes a control.
+extern int echo;
+// While not 0: every change made to a control or label colour reports a
+// change of this gadget, as a platform may do while the program changes it.
+extern int echo;
 
 Control* control(int number); // the live control of that number, or nullptr
 

@@ -3,9 +3,9 @@
 // the screen's logical DPI: tests/qt/font_dpi.sh compares the drawings made
 // on screens of several DPIs.
 //   draw_window PREFIX
-#include "app/gadget_numbers.h"
 #include "app/main_window.h"
-#include "ui/qt/gadget_record.h"
+#include "layout/gadget_numbers.h"
+#include "ui/backend.h"
 #include "ui/toolkit.h"
 
 #include <QAbstractItemView>
@@ -32,11 +32,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 500; ++i)
         words += u"CRANE   ";
     ui::setText(kResultText, words);
-    auto* list = static_cast<QComboBox*>(ui::gadgetWidget(letterList(0)));
+    auto* list =
+        static_cast<QComboBox*>(static_cast<QWidget*>(ui::core::nativeGadget(letterList(0))));
     list->showPopup();
     QApplication::processEvents();
     const QString prefix = QString::fromLocal8Bit(argv[1]);
-    ui::windowWidget(kMainWindow)->grab().save(prefix + "-window.png");
+    static_cast<QWidget*>(ui::core::nativeWindow(kMainWindow))->grab().save(prefix + "-window.png");
     list->view()->window()->grab().save(prefix + "-list.png");
     std::printf("%g\n", QGuiApplication::primaryScreen()->logicalDotsPerInch());
     ui::closeToolkit();

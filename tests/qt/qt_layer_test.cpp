@@ -1,10 +1,12 @@
 // What only the Qt toolkit layer shows: tick boxes under the mouse and the
 // keyboard. What a screen reader reads is tests/smoke/accessibility_bus.sh's.
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
-#include "ui/qt/gadget_record.h"
+#include "ui/backend.h"
+#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWindow>
 
@@ -12,7 +14,8 @@ namespace {
 
 using namespace gadget;
 
-QWidget* mainWindow() { return ui::windowWidget(kMainWindow); }
+QWidget* mainWindow() { return static_cast<QWidget*>(ui::core::nativeWindow(kMainWindow)); }
+QWidget* widget(int number) { return static_cast<QWidget*>(ui::core::nativeGadget(number)); }
 
 class QtLayerTest : public MainWindowTest {};
 
@@ -22,7 +25,7 @@ class QtLayerTest : public MainWindowTest {};
 TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
     const int box = tickBox(4, 2);
     ui::setHidden(box, 0);
-    const QRect place = ui::gadgetWidget(box)->geometry();
+    const QRect place = widget(box)->geometry();
     int ticked = 0;
     for (const QPoint& corner :
          {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {
@@ -32,11 +35,35 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
         EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
         EXPECT_EQ(std::pair(ui::eventSource(), ui::eventType()), std::pair(box, ui::kClick));
     }
-    ASSERT_EQ(mainWindow()->focusWidget(), ui::gadgetWidget(box));
+    ASSERT_EQ(mainWindow()->focusWidget(), widget(box));
     ui::setHidden(box, 1);
     QTest::keyClick(mainWindow()->windowHandle(), Qt::Key_Space);
     EXPECT_EQ(ui::detail::pendingEventCount(), 0);
     EXPECT_EQ(ui::getState(box), 0);
+}
+
+// The core gives the focus back when the window is active again, and Qt's
+// own memory of the focus brings back no gadget that hid meanwhile.
+TEST_F(QtLayerTest, TheFocusComesBackWhenTheWindowIsActiveAgain) {
+    QWidget other;
+    const auto switchAway = [&] {
+        other.show();
+        other.activateWindow();
+        driver::settle();
+        ASSERT_EQ(driver::focused(), 0);
+    };
+    const auto switchBack = [] {
+        mainWindow()->activateWindow();
+        driver::settle();
+    };
+    driver::focus(kParseButton);
+    switchAway();
+    switchBack();
+    EXPECT_EQ(driver::focused(), kParseButton);
+    switchAway();
+    ui::setHidden(kParseButton, 1);
+    switchBack();
+    EXPECT_EQ(driver::focused(), 0);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Simulated user input on the real controls, and what the user would see of
-// them, for the tests that run on every toolkit layer. Each layer has its own
-// implementation (tests/support/qt/driver.cpp, tests/support/win32/driver.cpp)
-// on top of the hooks in its private header.
+// them, for the tests that run on every toolkit backend. Each backend has its
+// own implementation (tests/support/qt/driver.cpp, tests/support/win32/driver.cpp)
+// on the native controls behind the numbers (ui::core::nativeGadget).
 //
 // Input goes where the platform would deliver it: a click to whatever stands
 // at that point of the window (a hidden control is not there to be hit), a key

@@ -4,7 +4,7 @@
 // them to end the loop.
 #pragma once
 
-#include "app/gadget_numbers.h"
+#include "layout/gadget_numbers.h"
 #include "tests/support/driver.h"
 #include "words/word_store.h"
 

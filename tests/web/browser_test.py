@@ -16,6 +16,7 @@ TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
 LETTERS = [chr(65 + k) for k in range(26)]
 LIGHT_GREY, YELLOW = 'rgb(241, 239, 237)', 'rgb(201, 180, 88)'
 BLACK, WHITE = 'rgb(0, 0, 0)', 'rgb(255, 255, 255)'
+CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
 
 
 def layout():
@@ -173,11 +174,16 @@ class BrowserTest(unittest.TestCase):
 
         page.click(56)
         all_words = page.count()
+        # What the page reports to the toolkit: one event per user action.
+        page.js("window.reported = []; const report = Module._web_reportGadget;"
+                "Module._web_reportGadget = (element, type) => { reported.push(type); report(element, type); };")
+        reported = lambda: page.js('return reported.splice(0)')  # noqa: E731
         # E chosen "Used (Yellow)" with the keyboard shows its tick boxes; the
         # last of them comes before the first control going backwards.
         page.gadget(7).send_keys('u')
         page.next_frame()
         self.assertEqual(self.label_look(4), (YELLOW, WHITE))
+        self.assertEqual(reported(), [CHANGE])
         self.tab(7, back=True)
         self.assertEqual(page.focused(), 56)
         self.tab(back=True)
@@ -185,22 +191,26 @@ class BrowserTest(unittest.TestCase):
         self.tab(3, back=True)
         page.keys(' ')
         self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
+        self.assertEqual(reported(), [CLICK])
         narrowed = page.words().split()
         self.assertTrue(narrowed and all('E' in w and w[1] != 'E' for w in narrowed))
 
         # "?" hides the boxes with their ticks; yellow shows them again.
         page.choose(4, 0)
+        self.assertEqual(reported(), [CHANGE])
         self.assertEqual(self.label_look(4), (LIGHT_GREY, BLACK))
         self.assertFalse(page.gadget(TICK_BOX(4, 2)).is_displayed())
         page.choose(4, 2)
         self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
 
         # Typing in the list changes nothing else; the next pass replaces it.
+        reported()
         page.click(2)
         page.keys(Keys.END + 'typed')
         self.assertIn('typed', page.words())
         self.assertEqual(page.count(), 'Words: %d' % len(narrowed))
         page.click(55)
+        self.assertEqual(reported(), [FOCUS] + [CHANGE] * 5 + [FOCUS_LOST, CLICK])
         self.assertEqual(page.words().split(), narrowed)
 
         # Reset: every row "?", no ticks, nothing shown, no word back.

@@ -1,20 +1,22 @@
 // Push buttons: every click by the user is one gadget event.
-#include "ui/qt/gadget_record.h"
+#include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
 #include <QPushButton>
 
-namespace ui {
+namespace ui::qt {
 
-int newButton(int number, int x, int y, int width, int height, const std::u16string& text) {
-    detail::WindowRecord* window = detail::currentContainer();
-    if (!window || number < 0)
-        return 0;
-    auto* button = new QPushButton(detail::toQString(text), window->widget);
-    button->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
-    detail::registerGadget(number, detail::GadgetKind::PushButton, button, x, y, width, height);
-    detail::reportClicks(button, number, window->number);
-    return 1;
+// clicked() comes from the user only (mouse, or Space after a tick box
+// toggled), never from the program's own setChecked().
+void reportClicks(QWidget* button, int number) {
+    QObject::connect(static_cast<QAbstractButton*>(button), &QAbstractButton::clicked,
+                     [number] { core::reportGadget(number, kClick); });
 }
 
-} // namespace ui
+QWidget* newButton(QWidget* window, int number, const QString& text) {
+    auto* button = new QPushButton(text, window);
+    reportClicks(button, number);
+    return button;
+}
+
+} // namespace ui::qt

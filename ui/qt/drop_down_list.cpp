@@ -1,5 +1,5 @@
 // Drop-down lists: pick-only lists whose selected index is their state.
-#include "ui/qt/gadget_record.h"
+#include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 
-namespace ui::detail {
+namespace ui::qt {
 namespace {
 
 // Some styles open a list over its own field, with the chosen item where
@@ -32,50 +32,45 @@ QStyle* dropBelowStyle() {
     return style;
 }
 
+QComboBox* combo(Native list) { return static_cast<QComboBox*>(widget(list)); }
+
 } // namespace
 
-void insertListItem(QWidget* list, int position, const QString& text) {
-    auto* combo = static_cast<QComboBox*>(list);
-    const int selected = combo->currentIndex();
-    if (position < 0 || position > combo->count())
-        position = combo->count();
-    combo->insertItem(position, text);
-    // Qt selects the first item that goes into an empty list; a list that had
-    // no selection keeps having none until the program sets one.
-    if (selected == -1)
-        combo->setCurrentIndex(-1);
-}
-
-void selectListItem(QWidget* list, int index) {
-    auto* combo = static_cast<QComboBox*>(list);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
-int selectedListItem(QWidget* list) { return static_cast<QComboBox*>(list)->currentIndex(); }
-
-} // namespace ui::detail
-
-namespace ui {
-
-int newDropDownList(int number, int x, int y, int width, int height) {
-    detail::WindowRecord* window = detail::currentContainer();
-    if (!window || number < 0)
-        return 0;
-    auto* combo = new QComboBox(window->widget);
-    combo->setEditable(false);
-    combo->setStyle(detail::dropBelowStyle());
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMaxVisibleItems(16);         // the whole list shows without scrolling
-    combo->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
-    detail::registerGadget(number, detail::GadgetKind::DropDownList, combo, x, y, width, height);
+QWidget* newDropDownList(QWidget* window, int number) {
+    auto* list = new QComboBox(window);
+    list->setEditable(false);
+    list->setStyle(dropBelowStyle());
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMaxVisibleItems(16); // the whole list shows without scrolling
     // activated() is raised by the user's choice only (mouse, keyboard or
     // wheel), never by setCurrentIndex(); opening and closing the list
     // without choosing raises nothing.
-    const int windowNumber = window->number;
-    QObject::connect(combo, &QComboBox::activated, [number, windowNumber] {
-        detail::postEvent(kGadgetEvent, number, windowNumber, kChange);
-    });
-    return 1;
+    QObject::connect(list, &QComboBox::activated,
+                     [number] { core::reportGadget(number, kChange); });
+    return list;
 }
 
-} // namespace ui
+} // namespace ui::qt
+
+namespace ui::backend {
+
+void insertItem(Native list, int position, const std::u16string& text) {
+    QComboBox* items = qt::combo(list);
+    const int selected = items->currentIndex();
+    if (position < 0 || position > items->count())
+        position = items->count();
+    items->insertItem(position, qt::toQString(text));
+    // Qt selects the first item that goes into an empty list; a list that had
+    // no selection keeps having none until the program sets one.
+    if (selected == -1)
+        items->setCurrentIndex(-1);
+}
+
+void selectItem(Native list, int index) {
+    QComboBox* items = qt::combo(list);
+    items->setCurrentIndex(index >= 0 && index < items->count() ? index : -1);
+}
+
+int selectedItem(Native list) { return qt::combo(list)->currentIndex(); }
+
+} // namespace ui::backend

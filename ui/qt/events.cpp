@@ -1,23 +1,19 @@
-// Waiting for the next event: the shared queue first, then Qt's own events.
-#include "ui/core/event_queue.h"
-#include "ui/toolkit.h"
+// Waiting for the platform: Qt's own events, which the widgets handle and
+// report to the core.
+#include "ui/backend.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 
-namespace ui {
+namespace ui::backend {
 
-int nextEvent() {
-    if (const int code = detail::takeEvent())
-        return code;
+int waitForPlatform() {
     if (!QCoreApplication::instance())
         return 0;
-    // Blocks until the platform has something, then lets the widgets handle
-    // it; whatever they post comes out of the following calls.
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
 
-} // namespace ui
+} // namespace ui::backend

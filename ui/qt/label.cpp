@@ -1,6 +1,6 @@
-// Text labels: static text that reports nothing, with an optional text and
-// background colour.
-#include "ui/qt/gadget_record.h"
+// Text labels: static text that reports nothing, painted in the colours the
+// core keeps for them.
+#include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
 #include <QApplication>
@@ -9,102 +9,51 @@
 #include <QLabel>
 #include <QPalette>
 
-#include <map>
-
-namespace ui::detail {
+namespace ui::qt {
 namespace {
-
-// One brush per background colour in use, shared by every label of that
-// colour, so setting colours again and again never piles up brushes.
-struct CachedBrush {
-    QBrush brush;
-    int references = 0;
-};
-std::map<int, CachedBrush> brushCache;
 
 QColor toQColor(int colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-void takeBrush(int colour) {
-    CachedBrush& cached = brushCache[colour];
-    if (cached.references == 0)
-        cached.brush = QBrush(toQColor(colour));
-    ++cached.references;
+} // namespace
+
+QWidget* newLabel(QWidget* window, const QString& text, int flags) {
+    auto* label = new QLabel(text, window);
+    label->setTextFormat(Qt::PlainText); // shown literally, never as markup
+    const Qt::Alignment horizontal = (flags & kLabelCentred) ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignVCenter);
+    return label;
 }
 
-void dropBrush(int colour) {
-    auto found = brushCache.find(colour);
-    if (found != brushCache.end() && --found->second.references <= 0)
-        brushCache.erase(found);
-}
+} // namespace ui::qt
 
-// Paints the label from its record:
-// - no colour set: the platform's default look;
+namespace ui::backend {
+
+Brush createBrush(int colour) { return new QBrush(qt::toQColor(colour)); }
+void destroyBrush(Brush brush) { delete static_cast<QBrush*>(brush); }
+
+// Paints the label in its colours:
+// - none set: the platform's default look;
 // - only a text colour: that colour on the button face;
-// - a background colour: the whole label filled with it, the text in the
-//   text colour if one is set, else black.
-void applyColours(const GadgetRecord& record) {
-    auto* label = static_cast<QLabel*>(record.widget);
-    if (record.textColour == -1 && record.backgroundColour == -1) {
+// - a background colour: the whole label filled with its brush, the text in
+//   the text colour if one is set, else black.
+void repaint(Native native) {
+    QWidget* label = qt::widget(native);
+    const core::LabelLook look = core::labelLook(core::gadgetNumber(native));
+    if (look.text == -1 && look.background == -1) {
         label->setAutoFillBackground(false);
         label->setPalette(QPalette());
     } else {
         QPalette palette = QApplication::palette(label);
-        if (record.backgroundColour == -1)
-            palette.setBrush(QPalette::Window, palette.brush(QPalette::Button));
-        else
-            palette.setBrush(QPalette::Window, brushCache[record.backgroundColour].brush);
+        palette.setBrush(QPalette::Window, look.brush ? *static_cast<QBrush*>(look.brush)
+                                                      : palette.brush(QPalette::Button));
         palette.setColor(QPalette::WindowText,
-                         record.textColour == -1 ? QColor(Qt::black) : toQColor(record.textColour));
+                         look.text == -1 ? QColor(Qt::black) : qt::toQColor(look.text));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     }
     label->update();
 }
 
-} // namespace
-
-void setLabelColour(GadgetRecord& label, int which, int colour) {
-    if (colour < -1)
-        colour = -1;
-    if (which == kForeground) {
-        label.textColour = colour;
-    } else if (which == kBackground) {
-        releaseLabelBrush(label);
-        label.backgroundColour = colour;
-        if (colour != -1)
-            takeBrush(colour);
-    } else {
-        return;
-    }
-    applyColours(label);
-}
-
-void releaseLabelBrush(GadgetRecord& label) {
-    if (label.backgroundColour != -1)
-        dropBrush(label.backgroundColour);
-    label.backgroundColour = -1;
-}
-
-int liveBrushCount() { return static_cast<int>(brushCache.size()); }
-
-} // namespace ui::detail
-
-namespace ui {
-
-int newLabel(int number, int x, int y, int width, int height, const std::u16string& text,
-             int flags) {
-    detail::WindowRecord* window = detail::currentContainer();
-    if (!window || number < 0)
-        return 0;
-    auto* label = new QLabel(detail::toQString(text), window->widget);
-    label->setTextFormat(Qt::PlainText); // shown literally, never as markup
-    const Qt::Alignment horizontal = (flags & kLabelCentred) ? Qt::AlignHCenter : Qt::AlignLeft;
-    label->setAlignment(horizontal | Qt::AlignVCenter);
-    label->setFocusPolicy(Qt::NoFocus);
-    detail::registerGadget(number, detail::GadgetKind::TextLabel, label, x, y, width, height);
-    return 1;
-}
-
-} // namespace ui
+} // namespace ui::backend

@@ -1,35 +1,48 @@
 // The multi-line text area: editable, unlimited, optionally word-wrapped.
-#include "ui/qt/gadget_record.h"
+#include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-namespace ui::detail {
+namespace ui::qt {
 namespace {
 
 // Reports the area gaining and losing the keyboard focus.
 class FocusReporter : public QObject {
   public:
-    FocusReporter(QObject* parent, int number, int window)
-        : QObject(parent), number_(number), window_(window) {}
+    FocusReporter(QObject* parent, int number) : QObject(parent), number_(number) {}
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::FocusIn)
-            postEvent(kGadgetEvent, number_, window_, kFocus);
+            core::reportGadget(number_, kFocus);
         else if (event->type() == QEvent::FocusOut)
-            postEvent(kGadgetEvent, number_, window_, kFocusLost);
+            core::reportGadget(number_, kFocusLost);
         return false;
     }
 
   private:
     int number_;
-    int window_;
 };
 
 } // namespace
+
+QWidget* newTextArea(QWidget* window, int number, int flags) {
+    auto* area = new QPlainTextEdit(window);
+    area->setLineWrapMode((flags & kTextAreaWrap) ? QPlainTextEdit::WidgetWidth
+                                                  : QPlainTextEdit::NoWrap);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setTabChangesFocus(false);
+    // textChanged() also fires for the program's own text, which the core
+    // does not take as the user's.
+    QObject::connect(area, &QPlainTextEdit::textChanged,
+                     [number] { core::reportGadget(number, kChange); });
+    area->installEventFilter(new FocusReporter(area, number));
+    return area;
+}
 
 void setTextAreaText(QWidget* area, const QString& text) {
     auto* edit = static_cast<QPlainTextEdit*>(area);
@@ -41,39 +54,13 @@ void setTextAreaText(QWidget* area, const QString& text) {
     edit->setPlainText(text);
 }
 
-bool isEditableTextArea(QWidget* widget) {
-    auto* edit = qobject_cast<QPlainTextEdit*>(widget);
+} // namespace ui::qt
+
+namespace ui::backend {
+
+bool isEditable(Native control) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(qt::widget(control));
     return edit && !edit->isReadOnly();
 }
 
-} // namespace ui::detail
-
-namespace ui {
-
-int newTextArea(int number, int x, int y, int width, int height, int flags) {
-    detail::WindowRecord* window = detail::currentContainer();
-    if (!window || number < 0)
-        return 0;
-    // Setting the area up fires textChanged(); none of that is the user's.
-    detail::SuppressEvents suppress;
-    auto* area = new QPlainTextEdit(window->widget);
-    area->setLineWrapMode((flags & kTextAreaWrap) ? QPlainTextEdit::WidgetWidth
-                                                  : QPlainTextEdit::NoWrap);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area->setTabChangesFocus(false);
-    area->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
-    detail::GadgetRecord& record =
-        detail::registerGadget(number, detail::GadgetKind::TextArea, area, x, y, width, height);
-    record.font = detail::currentGadgetFont();
-    const int windowNumber = window->number;
-    // textChanged() also fires for the program's own setText; that one is
-    // suppressed where setText runs.
-    QObject::connect(area, &QPlainTextEdit::textChanged, [number, windowNumber] {
-        detail::postEvent(kGadgetEvent, number, windowNumber, kChange);
-    });
-    area->installEventFilter(new detail::FocusReporter(area, number, windowNumber));
-    return 1;
-}
-
-} // namespace ui
+} // namespace ui::backend

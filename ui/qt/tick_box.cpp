@@ -1,10 +1,9 @@
 // Tick boxes: a click toggles the tick, then reports one gadget event.
-#include "ui/qt/gadget_record.h"
-#include "ui/toolkit.h"
+#include "ui/qt/qt_backend.h"
 
 #include <QCheckBox>
 
-namespace ui::detail {
+namespace ui::qt {
 namespace {
 
 // The whole 25 x 21 box takes the click, not only the indicator square that
@@ -18,19 +17,20 @@ class TickBox : public QCheckBox {
 };
 
 } // namespace
-} // namespace ui::detail
 
-namespace ui {
-
-int newTickBox(int number, int x, int y, int width, int height, const std::u16string& text) {
-    detail::WindowRecord* window = detail::currentContainer();
-    if (!window || number < 0)
-        return 0;
-    auto* tickBox = new detail::TickBox(detail::toQString(text), window->widget);
-    tickBox->setFocusPolicy(Qt::ClickFocus); // Tab is handled by the window
-    detail::registerGadget(number, detail::GadgetKind::TickBox, tickBox, x, y, width, height);
-    detail::reportClicks(tickBox, number, window->number);
-    return 1;
+QWidget* newTickBox(QWidget* window, int number, const QString& text) {
+    auto* tickBox = new TickBox(text, window);
+    reportClicks(tickBox, number);
+    return tickBox;
 }
 
-} // namespace ui
+} // namespace ui::qt
+
+namespace ui::backend {
+
+void setTicked(Native box, bool ticked) {
+    static_cast<QCheckBox*>(qt::widget(box))->setChecked(ticked);
+}
+bool ticked(Native box) { return static_cast<QCheckBox*>(qt::widget(box))->isChecked(); }
+
+} // namespace ui::backend

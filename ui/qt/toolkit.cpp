@@ -1,6 +1,6 @@
-// Starting and stopping the toolkit, and the fonts it hands to gadgets.
+// Starting and stopping Qt, and the fonts the controls are given.
 #include "ui/toolkit.h"
-#include "ui/qt/gadget_record.h"
+#include "ui/qt/qt_backend.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace ui::detail {
+namespace ui::qt {
 namespace {
 
 QApplication* ownApplication = nullptr;
 QFont defaultFont;
-int gadgetFont = kDefaultFont;
 bool starting = false;
 
 // Qt gives up with a fatal message when it cannot reach a display. There is
@@ -48,14 +47,11 @@ QFont fontFor(int font) {
     return stock;
 }
 
-int currentGadgetFont() { return gadgetFont; }
-void setCurrentGadgetFont(int font) { gadgetFont = font; }
+} // namespace ui::qt
 
-} // namespace ui::detail
+namespace ui::backend {
 
-namespace ui {
-
-void initToolkit() {
+void start() {
     // Geometry is in plain device pixels: Qt must not scale it by the DPI.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qunsetenv("QT_SCALE_FACTOR");
@@ -70,24 +66,19 @@ void initToolkit() {
         static int argc = 1;
         static char name[] = "larkspin";
         static char* argv[] = {name, nullptr};
-        qInstallMessageHandler(detail::messageHandler);
-        detail::starting = true;
-        detail::ownApplication = new QApplication(argc, argv);
-        detail::starting = false;
+        qInstallMessageHandler(qt::messageHandler);
+        qt::starting = true;
+        qt::ownApplication = new QApplication(argc, argv);
+        qt::starting = false;
         qInstallMessageHandler(nullptr);
     }
-    detail::defaultFont = detail::systemFont();
-    detail::gadgetFont = kDefaultFont;
-    detail::installKeyboardNavigation();
-    detail::installAccessibleWindows();
+    qt::defaultFont = qt::systemFont();
+    qt::installWindowHooks();
 }
 
-void closeToolkit() {
-    detail::destroyAllGadgets();
-    detail::dropAllEvents();
-    detail::gadgetFont = kDefaultFont;
-    delete detail::ownApplication;
-    detail::ownApplication = nullptr;
+void stop() {
+    delete qt::ownApplication;
+    qt::ownApplication = nullptr;
 }
 
-} // namespace ui
+} // namespace ui::backend

@@ -1,6 +1,6 @@
 // The top-level window: fixed client size, close box turned into a close
-// request, and Tab moving the keyboard focus among its gadgets.
-#include "ui/qt/gadget_record.h"
+// request, Tab and activation handed to the core, and the keyboard focus.
+#include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
 #include <QAccessible>
@@ -13,10 +13,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <algorithm>
-
-namespace ui::detail {
+namespace ui::qt {
 namespace {
+
+// While the core gives the focus back to an activated window.
+bool activating = false;
 
 class Window : public QWidget {
   public:
@@ -33,11 +34,27 @@ class Window : public QWidget {
     }
 
   protected:
+    // The core remembers the focused control and gives it back. Qt would
+    // give back its own memory of it after this event; that is cleared
+    // first, so only the core decides.
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowDeactivate) {
+            core::windowDeactivated(number_);
+        } else if (event->type() == QEvent::WindowActivate) {
+            if (QWidget* remembered = focusWidget())
+                remembered->clearFocus();
+            activating = true;
+            core::windowActivated(number_);
+            activating = false;
+        }
+        return QWidget::event(event);
+    }
+
     // The close box, the system menu's Close and Alt+F4 only ask: the window
     // stays open until the program stops taking events and shuts down.
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        postEvent(kCloseRequest, number_, number_, 0);
+        core::reportClose(number_);
     }
 
     // On X11 a window that can be maximised can also be resized: the window
@@ -82,17 +99,12 @@ Qt::WindowFlags windowFlagsFor(int flags) {
 }
 
 // Tab and Shift+Tab work like accelerators of the window: they are seen
-// before the focused gadget, move among the visible, enabled gadgets in
-// creation order and wrap at either end. Qt's own tab chain is not used (the
-// gadgets take focus by click only), which also keeps Qt from focusing the
-// first gadget when the window is activated.
-class KeyboardNavigation : public QObject {
+// before the focused control and go to the core, which moves the focus or
+// leaves the key to the text area.
+class TabKeys : public QObject {
   protected:
     bool eventFilter(QObject* target, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(target);
-        if (!widget)
+        if (event->type() != QEvent::KeyPress || !target->isWidgetType())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
@@ -102,31 +114,8 @@ class KeyboardNavigation : public QObject {
             (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
         if (!backwards && key->key() != Qt::Key_Tab)
             return false;
-        const int window = windowNumberOf(widget->window());
-        if (window == 0)
-            return false;
-        QWidget* focused = QApplication::focusWidget();
-        // A plain Tab in an editable text area is typed into it.
-        if (!backwards && focused && isEditableTextArea(focused))
-            return false;
-        moveFocus(window, focused, backwards);
-        return true;
-    }
-
-  private:
-    static void moveFocus(int window, QWidget* focused, bool backwards) {
-        const std::vector<QWidget*> stops = tabStops(window);
-        if (stops.empty())
-            return;
-        const auto here = std::find(stops.begin(), stops.end(), focused);
-        const int count = static_cast<int>(stops.size());
-        int next;
-        if (here == stops.end())
-            next = backwards ? count - 1 : 0;
-        else
-            next = (static_cast<int>(here - stops.begin()) + (backwards ? count - 1 : 1)) % count;
-        stops[static_cast<size_t>(next)]->setFocus(backwards ? Qt::BacktabFocusReason
-                                                             : Qt::TabFocusReason);
+        const int window = core::windowNumber(static_cast<QWidget*>(target)->window());
+        return window != 0 && core::tabKey(window, backwards);
     }
 };
 
@@ -140,29 +129,27 @@ QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
 
 } // namespace
 
-void installAccessibleWindows() { QAccessible::installFactory(accessibleWindow); }
-
-void installKeyboardNavigation() {
+void installWindowHooks() {
+    QAccessible::installFactory(accessibleWindow);
     // Owned by the application object, so a new application gets a new one.
-    static QPointer<KeyboardNavigation> navigation;
-    if (navigation)
+    static QPointer<TabKeys> tabKeys;
+    if (tabKeys)
         return;
-    navigation = new KeyboardNavigation;
-    navigation->setParent(qApp);
-    qApp->installEventFilter(navigation);
+    tabKeys = new TabKeys;
+    tabKeys->setParent(qApp);
+    qApp->installEventFilter(tabKeys);
 }
 
-} // namespace ui::detail
+} // namespace ui::qt
 
-namespace ui {
+namespace ui::backend {
 
-int newWindow(int number, int x, int y, int width, int height, const std::u16string& title,
-              int flags) {
-    if (!qApp || number <= 0 || width <= 0 || height <= 0)
-        return 0;
-    auto* window = new detail::Window(number);
-    window->setWindowFlags(detail::windowFlagsFor(flags));
-    window->setWindowTitle(detail::toQString(title));
+Native createWindow(int number, Box box, const std::u16string& title, int flags) {
+    if (!qApp)
+        return nullptr;
+    auto* window = new qt::Window(number);
+    window->setWindowFlags(qt::windowFlagsFor(flags));
+    window->setWindowTitle(qt::toQString(title));
     window->setWindowIcon(QIcon(QStringLiteral(":/larkspin/icon.png")));
     // The background behind and between the gadgets is the button face.
     QPalette palette = window->palette();
@@ -170,14 +157,32 @@ int newWindow(int number, int x, int y, int width, int height, const std::u16str
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     if (flags & kWindowSizingBorder)
-        window->resize(width, height);
+        window->resize(box.width, box.height);
     else
-        window->fixSize(QSize(width, height));
-    window->move(x, y); // a top-level window's position is that of its frame
-    detail::registerWindow(number, window);
+        window->fixSize(QSize(box.width, box.height));
+    window->move(box.x, box.y); // a top-level window's position is that of its frame
     window->showNormal();
     window->activateWindow();
-    return 1;
+    return static_cast<QWidget*>(window);
 }
 
-} // namespace ui
+void destroyWindow(Native window) { delete qt::widget(window); }
+
+// The window's focus child, even while the window is not active: what it
+// will give back, and what Tab moves on from.
+Native focusedControl(Native window) {
+    QWidget* focused = qt::widget(window)->focusWidget();
+    while (focused && focused->parentWidget() != qt::widget(window))
+        focused = focused->parentWidget();
+    return focused;
+}
+
+void focus(Native window, Native control) {
+    if (control)
+        qt::widget(control)->setFocus(qt::activating ? Qt::ActiveWindowFocusReason
+                                                     : Qt::TabFocusReason);
+    else if (QWidget* focused = qt::widget(window)->focusWidget())
+        focused->clearFocus();
+}
+
+} // namespace ui::backend

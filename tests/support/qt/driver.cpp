@@ -1,7 +1,8 @@
 // The test driver on the Qt layer: Qt Test input on the real widgets.
 #include "tests/support/driver.h"
 
-#include "ui/qt/gadget_record.h"
+#include "ui/backend.h"
+#include "ui/core/event_queue.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace driver {
 namespace {
 
 QWidget* widget(int number) {
-    QWidget* found = ui::gadgetWidget(number);
+    auto* found = static_cast<QWidget*>(ui::core::nativeGadget(number));
     if (!found)
         ADD_FAILURE() << "no gadget " << number;
     return found;
@@ -66,16 +67,10 @@ void focus(int number) {
     settle();
 }
 
-int focused() {
-    for (int number = 0; QApplication::focusWidget() && number < 1000; ++number) {
-        if (ui::gadgetWidget(number) == QApplication::focusWidget())
-            return number;
-    }
-    return 0;
-}
+int focused() { return ui::core::gadgetNumber(QApplication::focusWidget()); }
 
 void requestClose(int window) {
-    ui::windowWidget(window)->close();
+    static_cast<QWidget*>(ui::core::nativeWindow(window))->close();
     settle();
 }
 
@@ -128,7 +123,7 @@ Font font(int number) {
 }
 
 WindowLook window(int number) {
-    QWidget* w = ui::windowWidget(number);
+    auto* w = static_cast<QWidget*>(ui::core::nativeWindow(number));
     return {int(w->width() * w->devicePixelRatioF()),
             int(w->height() * w->devicePixelRatioF()),
             w->isVisible(),
@@ -139,6 +134,6 @@ WindowLook window(int number) {
 
 int pendingEvents() { return ui::detail::pendingEventCount(); }
 
-int liveBrushes() { return ui::detail::liveBrushCount(); }
+int liveBrushes() { return ui::core::liveBrushCount(); }
 
 } // namespace driver
