@@ -2,14 +2,31 @@
 // loader's handling of files that fail or change under it.
 #include "tests/support/main_window_fixture.h"
 #include "words/load_word_list.h"
+#include "words/word_file.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <winerror.h>
+#else
 #include <sys/stat.h>
 #endif
 
 namespace {
+
+namespace fs = std::filesystem;
+
+#ifdef _WIN32
+// A FIFO and a link to a character device, each named words.txt in a folder
+// of its own. A Windows program cannot make them, so CTest makes them on the
+// Linux side before the test runs under Wine (tests/CMakeLists.txt).
+void enterSpecialFolder(const char* name) {
+    const char* folder = std::getenv("LARKSPIN_SPECIAL_FILES");
+    fs::current_path(fs::path(folder ? folder : "missing-LARKSPIN_SPECIAL_FILES") / name);
+}
+#endif
 
 using LoadWordListTest = MainWindowTest;
 
@@ -37,13 +54,14 @@ TEST_F(LoadWordListTest, TakesLinesOfFiveUtf16UnitsUpperCasedInFileOrder) {
 
 // Each case makes words.txt something that cannot be read as a word list.
 TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
-    namespace fs = std::filesystem;
     std::ifstream holder; // a program that holds the file open
     const std::pair<void (*)(), std::u16string> cases[] = {
         {[] {}, u"words.txt not found"},
         {[] { fs::create_directory("words.txt"); }, u"words.txt is not a file"},
 #ifdef _WIN32
         {[] { std::ofstream("words.txt") << "slate\n"; }, u"words.txt is in use"},
+        {[] { enterSpecialFolder("fifo"); }, u"words.txt is not a file"},
+        {[] { enterSpecialFolder("device"); }, u"words.txt is not a file"},
 #else
         // With no writer, a plain open of a FIFO would block.
         {[] { ::mkfifo("words.txt", 0600); }, u"words.txt is not a file"},
@@ -52,9 +70,11 @@ TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
 #endif
     };
     load("crane\n");
+    const fs::path scratch = fs::current_path();
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& [make, why] = cases[i];
         SCOPED_TRACE(i);
+        fs::current_path(scratch);
         fs::remove_all("words.txt");
         make();
 #ifdef _WIN32
@@ -66,6 +86,28 @@ TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
         EXPECT_EQ(resultTextContent(), u"CRANE   ");
         EXPECT_EQ(candidateCount(), 1);
     }
+    fs::current_path(scratch);
+}
+
+// Each reason from the platform's error code, those that no test can cause
+// (access denied, to root or under Wine) among them.
+TEST(WordFileTest, ReasonForEachErrorCode) {
+    const std::pair<long, std::u16string> cases[] = {
+#ifdef _WIN32
+        {ERROR_FILE_NOT_FOUND, u"words.txt not found"},
+        {ERROR_PATH_NOT_FOUND, u"words.txt not found"},
+        {ERROR_ACCESS_DENIED, u"words.txt: access denied"},
+        {ERROR_SHARING_VIOLATION, u"words.txt is in use"},
+        {ERROR_LOCK_VIOLATION, u"words.txt is in use"},
+        {ERROR_NOT_READY, u"words.txt: cannot open"},
+#else
+        {ENOENT, u"words.txt not found"},      {ENOTDIR, u"words.txt not found"},
+        {EACCES, u"words.txt: access denied"}, {EPERM, u"words.txt: access denied"},
+        {EIO, u"words.txt: cannot open"},
+#endif
+    };
+    for (const auto& [error, why] : cases)
+        EXPECT_EQ(whyNotOpened("words.txt", error), why) << error;
 }
 
 // The second of the loader's two passes finds another file, or none: what

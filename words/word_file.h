@@ -16,6 +16,12 @@
 // open it while a pass reads it, and one that holds it open makes the open
 // fail ("is in use"). Linux has no such open mode: there another process may
 // change the file meanwhile, and the loader copes with a file that changes
-// between its passes. (word_file.cpp for Linux, word_file_win32.cpp for
-// Windows.)
+// between its passes. (word_file_posix.cpp for Linux, word_file_win32.cpp
+// for Windows.)
 std::unique_ptr<ByteSource> openWordFile(std::string_view name, std::u16string& whyNot);
+
+// The reason shown for a file that the platform refused to open, from the
+// platform's error code (errno, or GetLastError on Windows). Apart, so that
+// every reason can be tested without a file that really fails that way (an
+// unreadable file is readable to root, and under Wine to everyone).
+std::u16string whyNotOpened(std::string_view name, long error);

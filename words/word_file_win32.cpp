@@ -1,3 +1,4 @@
+// Opening the word file on Windows.
 #include "words/word_file.h"
 
 #include <windows.h>
@@ -28,7 +29,10 @@ class FileSource : public ByteSource {
     HANDLE file_;
 };
 
-std::u16string reasonFor(const std::u16string& file, DWORD error) {
+} // namespace
+
+std::u16string whyNotOpened(std::string_view name, long error) {
+    const std::u16string file(name.begin(), name.end());
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -44,8 +48,6 @@ std::u16string reasonFor(const std::u16string& file, DWORD error) {
     }
 }
 
-} // namespace
-
 std::unique_ptr<ByteSource> openWordFile(std::string_view name, std::u16string& whyNot) {
     const std::u16string file(name.begin(), name.end());
     const std::wstring path(name.begin(), name.end());
@@ -60,7 +62,7 @@ std::unique_ptr<ByteSource> openWordFile(std::string_view name, std::u16string& 
     const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        whyNot = reasonFor(file, GetLastError());
+        whyNot = whyNotOpened(name, static_cast<long>(GetLastError()));
         return nullptr;
     }
     // A device or a pipe could block the window or never end.

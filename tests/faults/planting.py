@@ -26,7 +26,12 @@ class Fault:
 
     @property
     def windows_only(self):
-        return self.path.startswith("ui/win32/") or self.path.endswith("_win32.cpp")
+        return (self.path.startswith("ui/win32/") or self.path.endswith("_win32.cpp")
+                or self.installer)
+
+    @property
+    def installer(self):
+        return self.path.startswith("packaging/windows/")
 
 
 def read_faults(list_path):

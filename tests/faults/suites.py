@@ -52,7 +52,7 @@ class Suite:
                 return line.strip()[:160]
         return "build failed"
 
-    def test(self):
+    def test(self, fault=None):
         """The names of the tests that failed (empty when all passed)."""
         failed_log = self.build_dir / "Testing" / "Temporary" / "LastTestsFailed.log"
         if failed_log.exists():
@@ -102,7 +102,8 @@ class WineSuite(Suite):
         Wine's windows are unmanaged there: with no window manager Wine
         would wait for one at every window it hides."""
         environment = dict(os.environ, WINEPREFIX=str(self.build_dir / "wineprefix"),
-                           WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+                           WINEDEBUG="-all",
+                           WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                                  "1024x900x24", "-nolisten", "tcp"], pass_fds=(write_end,),
@@ -133,7 +134,9 @@ class WineSuite(Suite):
                 return line.strip()[:160]
         return "build failed"
 
-    def test(self):
+    def test(self, fault=None):
+        if fault and fault.installer and self.with_tests:
+            return self.installer_test()
         failed = self.wine_tests() if self.with_tests else []
         return failed or self.smoke_test()
 
@@ -161,6 +164,18 @@ class WineSuite(Suite):
                          self.build_dir / "app" / "larkspin.exe", self.x11_close],
                         timeout=self.timeout + 120)
         return [] if done.returncode == 0 else ["wine_smoke"]
+
+    def installer_test(self):
+        """The installer built from the tree, installed, started through its
+        shortcut and uninstalled under Wine."""
+        done = self.run([self.source_dir / "scripts" / "package-windows"])
+        if done.returncode != 0:
+            return ["package-windows"]
+        done = self.run([self.source_dir / "tests" / "install" / "wine_msi.sh",
+                         self.source_dir / "dist" / "larkspin-1.0-x64.msi",
+                         self.build_dir / "tests" / "press_load.exe"],
+                        env=self.environment, timeout=self.timeout + 120)
+        return [] if done.returncode == 0 else ["wine_msi"]
 
 
 def windows_suite(source_dir, work, linux_build, jobs, timeout, log):

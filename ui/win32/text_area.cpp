@@ -1,11 +1,11 @@
 // The multi-line text area: a rich-edit control, editable, unlimited,
 // optionally word-wrapped.
 #include "ui/toolkit.h"
+#include "ui/win32/system_library.h"
 #include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 #include <richedit.h>
-#include <uxtheme.h>
 #include <vsstyle.h>
 
 #include <iterator>
@@ -32,7 +32,7 @@ const wchar_t* className = nullptr;
 
 const wchar_t* richEditClass() {
     for (std::size_t i = 0; !library && i < std::size(kLibraries); ++i) {
-        library = LoadLibraryW(kLibraries[i].file);
+        library = loadSystemLibrary(kLibraries[i].file);
         if (library)
             className = kLibraries[i].className;
     }
@@ -56,7 +56,10 @@ LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_NCPAINT: {
         const LRESULT result = DefSubclassProc(area, message, wParam, lParam);
-        if (const HTHEME theme = OpenThemeData(area, L"EDIT")) {
+        const ThemeFunctions& uxtheme = themeFunctions();
+        if (!uxtheme.openThemeData || !uxtheme.drawThemeBackground || !uxtheme.closeThemeData)
+            return result;
+        if (const HTHEME theme = uxtheme.openThemeData(area, L"EDIT")) {
             RECT outer{};
             GetWindowRect(area, &outer);
             OffsetRect(&outer, -outer.left, -outer.top);
@@ -64,9 +67,10 @@ LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lPa
             ExcludeClipRect(context, outer.left + 1, outer.top + 1, outer.right - 1,
                             outer.bottom - 1);
             const int state = GetFocus() == area ? EPSHV_FOCUSED : EPSHV_NORMAL;
-            DrawThemeBackground(theme, context, EP_EDITBORDER_HVSCROLL, state, &outer, nullptr);
+            uxtheme.drawThemeBackground(theme, context, EP_EDITBORDER_HVSCROLL, state, &outer,
+                                        nullptr);
             ReleaseDC(area, context);
-            CloseThemeData(theme);
+            uxtheme.closeThemeData(theme);
         }
         return result;
     }

@@ -1,21 +1,28 @@
 // Starting and stopping the backend, the fonts it hands to controls, what it
 // learns once about the platform, and what every kind of control shares.
 #include "ui/toolkit.h"
+#include "ui/win32/system_library.h"
 #include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
-#include <uxtheme.h>
+
+#include <initializer_list>
 
 namespace ui::detail {
 namespace {
 
 constexpr int kIconResource = 1;
+// The icon file holds an image drawn for each size; these are picked by size
+// rather than scaled from the system's default (32).
+constexpr int kBigIcon = 64;
+constexpr int kSmallIcon = 16;
 // The size of the non-client metrics without the padded border that later
 // Windows added, so that every version accepts it.
 constexpr UINT kNonClientMetricsSize = 500;
 
 HICON icon = nullptr;
+HICON smallIcon = nullptr;
 HCURSOR cursor = nullptr;
 HFONT defaultFont = nullptr;
 HFONT createdFont = nullptr; // the one font of ours, deleted at the end
@@ -50,6 +57,7 @@ DWORD commonControlsVersion() {
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 HICON windowIcon() { return icon; }
+HICON windowSmallIcon() { return smallIcon; }
 HCURSOR windowCursor() { return cursor; }
 
 HFONT fontHandle(int font) {
@@ -61,8 +69,11 @@ HFONT fontHandle(int font) {
 }
 
 bool visualStylesActive() {
-    if (stylesActive < 0)
-        stylesActive = stylesForced || (IsAppThemed() && commonControlsVersion() >= 6) ? 1 : 0;
+    if (stylesActive < 0) {
+        const auto isAppThemed = themeFunctions().isAppThemed;
+        stylesActive =
+            stylesForced || (isAppThemed && isAppThemed() && commonControlsVersion() >= 6) ? 1 : 0;
+    }
     return stylesActive == 1;
 }
 
@@ -92,7 +103,9 @@ using namespace detail;
 
 void start() {
     icon = static_cast<HICON>(
-        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, kBigIcon, kBigIcon, 0));
+    smallIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource),
+                                              IMAGE_ICON, kSmallIcon, kSmallIcon, 0));
     cursor = LoadCursorW(nullptr, IDC_ARROW);
     defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     createdFont = messageFont();
@@ -107,9 +120,11 @@ void start() {
 void stop() {
     releaseTextAreaLibrary();
     releaseAccessibility();
-    if (icon)
-        DestroyIcon(icon);
-    icon = nullptr;
+    for (HICON* loaded : {&icon, &smallIcon}) {
+        if (*loaded)
+            DestroyIcon(*loaded);
+        *loaded = nullptr;
+    }
     if (createdFont)
         DeleteObject(createdFont);
     createdFont = nullptr;

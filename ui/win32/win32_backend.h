@@ -14,6 +14,7 @@ namespace ui::detail {
 // --- start, stop, fonts and platform facts (toolkit.cpp) ---
 HINSTANCE instance();
 HICON windowIcon();
+HICON windowSmallIcon();
 HCURSOR windowCursor();
 // -1 is the default gadget font; any other value goes to the platform as a
 // font handle, unchecked.

@@ -107,15 +107,17 @@ using namespace detail;
 Native createWindow(int number, Box box, const std::u16string& title, int flags) {
     wchar_t className[32];
     std::swprintf(className, std::size(className), L"WindowClass_%d", number);
-    WNDCLASSW windowClass{};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance();
     windowClass.hIcon = windowIcon();
+    windowClass.hIconSm = windowSmallIcon();
     windowClass.hCursor = windowCursor();
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className;
-    if (!RegisterClassW(&windowClass))
+    if (!RegisterClassExW(&windowClass))
         return nullptr;
 
     // The flags are the window style; the size asked for is the client area.

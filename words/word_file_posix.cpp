@@ -1,3 +1,4 @@
+// Opening the word file on Linux and other POSIX systems.
 #include "words/word_file.h"
 
 #include <cerrno>
@@ -27,7 +28,9 @@ class FileSource : public ByteSource {
     int fd_;
 };
 
-std::u16string reasonFor(std::string_view name, int error) {
+} // namespace
+
+std::u16string whyNotOpened(std::string_view name, long error) {
     const std::u16string file(name.begin(), name.end());
     if (error == ENOENT || error == ENOTDIR)
         return file + u" not found";
@@ -36,20 +39,18 @@ std::u16string reasonFor(std::string_view name, int error) {
     return file + u": cannot open";
 }
 
-} // namespace
-
 std::unique_ptr<ByteSource> openWordFile(std::string_view name, std::u16string& whyNot) {
     const std::string path(name);
     // Non-blocking, so that opening a FIFO with no writer returns at once
     // instead of waiting for one; fstat then turns it away.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        whyNot = reasonFor(name, errno);
+        whyNot = whyNotOpened(name, errno);
         return nullptr;
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        whyNot = reasonFor(name, errno);
+        whyNot = whyNotOpened(name, errno);
         ::close(fd);
         return nullptr;
     }
