@@ -88,6 +88,12 @@ const Case cases[] = {
      [] { EXPECT_EQ(eventsDuring([] { setColour(kLabel, kForeground, 0); }), 1); }},
     {"SetHiddenIsAnEvent", [] { EXPECT_EQ(eventsDuring([] { setHidden(kTick, 1); }), 1); }},
     {"SetFontIsAnEvent", [] { EXPECT_EQ(eventsDuring([] { setFont(kArea, 256); }), 1); }},
+    {"OnlyIdenticalReportsInARowMerge",
+     [] {
+         for (int type : {kFocus, kChange, kChange, kFocusLost})
+             core::reportGadget(kArea, type);
+         EXPECT_EQ(detail::pendingEventCount(), 3);
+     }},
     {"ClosingRaisesNoEvents",
      [] {
          eventsDuring([] { removeAllItems(kArea); });

@@ -6,7 +6,9 @@
 #include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
@@ -40,6 +42,14 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
     QTest::keyClick(mainWindow()->windowHandle(), Qt::Key_Space);
     EXPECT_EQ(ui::detail::pendingEventCount(), 0);
     EXPECT_EQ(ui::getState(box), 0);
+}
+
+// The result area wraps its lines: a long line needs no sideways scrolling.
+TEST_F(QtLayerTest, TheResultAreaWrapsAtItsWidth) {
+    ui::setText(kResultText, std::u16string(500, u'W'));
+    driver::settle();
+    auto* area = static_cast<QAbstractScrollArea*>(widget(kResultText));
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
 }
 
 // The core gives the focus back when the window is active again, and Qt's
