@@ -33,6 +33,12 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
         {[] { driver::focus(list), press(Key::F4), press(Key::Escape), press(Key::F4); }, 0, 0, 0,
          list, 0},
         {[] { press(Key::F4), press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
+        // Items stepped through in the open list are no choice until it
+        // closes on one; Escape puts back the item it opened on.
+        {[] { press(Key::F4), press(Key::Down), press(Key::Down), press(Key::Down); }, 0, 0, 0, box,
+         1},
+        {[] { press(Key::Return); }, gadgetEvent, list, ui::kChange, list, 4},
+        {[] { press(Key::F4), press(Key::Down), press(Key::Escape); }, 0, 0, 0, list, 4},
         {[] { driver::chooseItem(list, 7); }, gadgetEvent, list, ui::kChange, list, 7},
         {[] {
              ui::setState(letterList(2), 5), ui::setState(tickBox(2, 3), 1);

@@ -2,13 +2,14 @@
 // property service: the control's own accessible object gets a name and a
 // description that override what Windows would guess. Nothing on screen
 // changes. Where the service is missing, gadgets keep Windows' own names.
-#include "ui/win32/gadget_record.h"
+#include "ui/win32/win32_backend.h"
 
 #include <initguid.h> // defines the service's identifiers in this file
 
 #include <oleacc.h>
 
 #include <iterator>
+#include <set>
 
 namespace ui::detail {
 namespace {
@@ -16,6 +17,9 @@ namespace {
 IAccPropServices* service = nullptr;
 bool tried = false;
 bool comStarted = false;
+// The controls the program named itself: a label's text does not replace
+// that name.
+std::set<HWND> named;
 
 IAccPropServices* propertyService() {
     if (tried)
@@ -42,8 +46,6 @@ void setOrClear(IAccPropServices* accessibility, HWND handle, const MSAAPROPID& 
     }
 }
 
-} // namespace
-
 void setAccessibleText(HWND handle, const std::wstring& name, const std::wstring& description) {
     IAccPropServices* accessibility = propertyService();
     if (!accessibility)
@@ -52,9 +54,12 @@ void setAccessibleText(HWND handle, const std::wstring& name, const std::wstring
     setOrClear(accessibility, handle, PROPID_ACC_DESCRIPTION, description);
 }
 
+} // namespace
+
 // Annotations live beside the control in the service; they must go before
 // the control does.
 void forgetAccessibleText(HWND handle) {
+    named.erase(handle);
     if (!service)
         return;
     MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
@@ -70,6 +75,35 @@ void releaseAccessibility() {
         CoUninitialize();
     comStarted = false;
     tried = false;
+    named.clear();
 }
 
 } // namespace ui::detail
+
+namespace ui::backend {
+
+void setAccessibleName(Native control, const std::u16string& name,
+                       const std::u16string& description) {
+    const auto handle = static_cast<HWND>(control);
+    detail::setAccessibleText(handle, detail::toWide(name), detail::toWide(description));
+    if (name.empty())
+        detail::named.erase(handle);
+    else
+        detail::named.insert(handle);
+}
+
+// Windows has no link from a control to its label that screen readers
+// follow for controls created before the label, so the label's text becomes
+// the control's name, unless the program named it.
+void setLabelledBy(Native control, Native label) {
+    const auto handle = static_cast<HWND>(control);
+    if (detail::named.contains(handle))
+        return;
+    const auto labelHandle = static_cast<HWND>(label);
+    const int length = GetWindowTextLengthW(labelHandle);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(labelHandle, text.data(), length + 1)));
+    detail::setAccessibleText(handle, text, std::wstring());
+}
+
+} // namespace ui::backend

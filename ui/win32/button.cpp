@@ -1,16 +1,12 @@
-// Push buttons: every click by the user is one gadget event (BN_CLICKED,
-// whose code is the click type).
-#include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
+// Push buttons: every click by the user is reported (BN_CLICKED, whose code
+// is the click type).
+#include "ui/win32/win32_backend.h"
 
-namespace ui {
+namespace ui::detail {
 
-int newButton(int number, int x, int y, int width, int height, const std::u16string& text) {
-    return detail::createGadget(number, detail::GadgetKind::PushButton, L"Button",
-                                BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, x, y, width, height,
-                                detail::toWide(text))
-               ? 1
-               : 0;
+HWND createButton(HWND window, int number, Box box, const std::wstring& text, int, int font) {
+    return createChild(window, L"Button", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, number, box,
+                       text, font);
 }
 
-} // namespace ui
+} // namespace ui::detail

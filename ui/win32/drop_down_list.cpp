@@ -1,7 +1,8 @@
 // Drop-down lists: pick-only lists whose selected index is their state. The
-// closed box keeps the height the program asked for, whatever the font.
+// closed box keeps the height the program asked for, whatever the font. A
+// choice made in the opened list counts once, when the list closes on it.
 #include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
+#include "ui/win32/win32_backend.h"
 
 namespace ui::detail {
 namespace {
@@ -28,37 +29,78 @@ void setFieldHeight(HWND list, int height) {
     SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height);
 }
 
-void fitClosedHeight(HWND list, int height) {
-    setFieldHeight(list, kProbeFieldHeight);
-    fieldOverhead = outerHeight(list) - kProbeFieldHeight;
-    setFieldHeight(list, height - fieldOverhead);
+int selection(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+
+// What a list keeps in its user data: the selection the program knows (the
+// one it set or was last told of), and whether the list is open. While it is
+// open, the items the user steps through are not yet a choice.
+struct ListState {
+    int known;
+    bool open;
+};
+
+ListState stateOf(HWND list) {
+    const LONG_PTR data = GetWindowLongPtrW(list, GWLP_USERDATA);
+    return {static_cast<int>(data >> 1) - 1, (data & 1) != 0};
+}
+
+void keep(HWND list, ListState state) {
+    SetWindowLongPtrW(list, GWLP_USERDATA, (LONG_PTR{state.known} + 1) << 1 | (state.open ? 1 : 0));
 }
 
 } // namespace
 
-// Only a selection the user makes is reported; opening and closing the
-// list, confirming, cancelling and focus changes are not.
-bool takeListNotification(const GadgetRecord& list, int code) {
-    if (code == CBN_SELCHANGE)
-        postEvent(kGadgetEvent, list.number, list.window, kChange);
+HWND createDropDownList(HWND window, int number, Box box, const std::wstring&, int, int font) {
+    const int height = box.height;
+    box.height = visualStylesActive() ? height + kThemedDropRoom : kClassicDropHeight;
+    const HWND list = createChild(window, L"ComboBox",
+                                  CBS_DROPDOWNLIST | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_GROUP,
+                                  0, number, box, std::wstring(), font);
+    if (!list)
+        return nullptr;
+    keep(list, {-1, false});
+    setFieldHeight(list, kProbeFieldHeight);
+    fieldOverhead = outerHeight(list) - kProbeFieldHeight;
+    setFieldHeight(list, height - fieldOverhead);
+    return list;
+}
+
+// A change of the closed list (arrow keys, a typed initial) is a choice at
+// once. In the open list only the item it closes on is (Enter, a click on
+// it); closing it otherwise (Escape, a click elsewhere) puts back the item
+// it opened on. Where the platform reports a choice twice, the second one
+// finds nothing new.
+bool takeListNotification(HWND list, int number, int code) {
+    ListState state = stateOf(list);
+    const int now = selection(list);
+    bool chosen = false;
+    switch (code) {
+    case CBN_DROPDOWN:
+        state.open = true;
+        break;
+    case CBN_SELCHANGE:
+        chosen = !state.open && now != state.known;
+        break;
+    case CBN_SELENDOK:
+    case CBN_CLOSEUP:
+        chosen = state.open && now != state.known;
+        state.open = false;
+        break;
+    case CBN_SELENDCANCEL:
+        if (state.open && now != state.known)
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(state.known), 0);
+        state.open = false;
+        break;
+    default:
+        return true; // focus changes, double clicks: nothing
+    }
+    if (chosen)
+        state.known = now;
+    keep(list, state);
+    if (chosen)
+        core::reportGadget(number, kChange);
     return true;
 }
-
-void insertListItem(HWND list, int position, const std::wstring& text) {
-    const auto count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-    if (position < 0 || position > count)
-        position = -1; // after the last item
-    SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(position),
-                 reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void selectListItem(HWND list, int index) {
-    const auto count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index >= 0 && index < count ? index : -1),
-                 0);
-}
-
-int selectedListItem(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 
 void setListFont(HWND list, HFONT font) {
     const int height = outerHeight(list);
@@ -68,19 +110,29 @@ void setListFont(HWND list, HFONT font) {
 
 } // namespace ui::detail
 
-namespace ui {
+namespace ui::backend {
 
-int newDropDownList(int number, int x, int y, int width, int height) {
-    using namespace detail;
-    const int dropHeight = visualStylesActive() ? height + kThemedDropRoom : kClassicDropHeight;
-    GadgetRecord* list =
-        createGadget(number, GadgetKind::DropDownList, L"ComboBox",
-                     CBS_DROPDOWNLIST | WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_GROUP, 0, x, y,
-                     width, dropHeight, std::wstring());
-    if (!list)
-        return 0;
-    fitClosedHeight(list->handle, height);
-    return 1;
+using detail::keep;
+using detail::selection;
+
+void insertItem(Native list, int position, const std::u16string& text) {
+    const auto handle = static_cast<HWND>(list);
+    const auto count = static_cast<int>(SendMessageW(handle, CB_GETCOUNT, 0, 0));
+    if (position < 0 || position > count)
+        position = -1; // after the last item
+    SendMessageW(handle, CB_INSERTSTRING, static_cast<WPARAM>(position),
+                 reinterpret_cast<LPARAM>(detail::toWide(text).c_str()));
+    keep(handle, {selection(handle), detail::stateOf(handle).open});
 }
 
-} // namespace ui
+void selectItem(Native list, int index) {
+    const auto handle = static_cast<HWND>(list);
+    const auto count = static_cast<int>(SendMessageW(handle, CB_GETCOUNT, 0, 0));
+    SendMessageW(handle, CB_SETCURSEL,
+                 static_cast<WPARAM>(index >= 0 && index < count ? index : -1), 0);
+    keep(handle, {selection(handle), detail::stateOf(handle).open});
+}
+
+int selectedItem(Native list) { return selection(static_cast<HWND>(list)); }
+
+} // namespace ui::backend

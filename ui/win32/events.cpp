@@ -1,42 +1,44 @@
-// Waiting for the next event: the shared queue first, then the messages of
-// the platform.
-#include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
+// Waiting for the platform: one message, offered to the active window's Tab
+// accelerators first, else translated and dispatched.
+#include "ui/win32/win32_backend.h"
+
+#include <iterator>
 
 namespace ui::detail {
-namespace {
 
-// The window whose accelerators see a message: the active one, if it is
-// one of ours.
-bool translateAccelerators(MSG& message) {
-    WindowRecord* window = findWindow(GetActiveWindow());
-    if (!window || !window->accelerators || !acceleratorsMaySee(message))
-        return false;
-    return TranslateAcceleratorW(window->handle, window->accelerators, &message) != 0;
+bool tabLeftToControl = false;
+
+HACCEL tabAccelerators() {
+    static const HACCEL table = [] {
+        ACCEL keys[] = {
+            {FVIRTKEY, VK_TAB, kNextGadget},
+            {FVIRTKEY | FSHIFT, VK_TAB, kPreviousGadget},
+        };
+        return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    }();
+    return table;
 }
-
-} // namespace
 
 } // namespace ui::detail
 
-namespace ui {
+namespace ui::backend {
 
-int nextEvent() {
-    if (const int code = detail::takeEvent())
-        return code;
-    // Blocks until the platform has something, then lets the window handle
-    // it; whatever it posts comes out of the following calls.
+using namespace detail;
+
+int waitForPlatform() {
     MSG message{};
     if (GetMessageW(&message, nullptr, 0, 0) <= 0)
         return 0;
-    if (!detail::translateAccelerators(message)) {
+    // Only our own windows have the accelerators. A Tab the core leaves to
+    // the focused text area goes on as a plain key and is typed there.
+    const HWND active = GetActiveWindow();
+    tabLeftToControl = false;
+    if (!core::windowNumber(active) ||
+        !TranslateAcceleratorW(active, tabAccelerators(), &message) || tabLeftToControl) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    // The message's own number, which the caller ignores; it must never pass
-    // for one of the two event codes.
-    const int code = static_cast<int>(message.message);
-    return code == kGadgetEvent || code == kCloseRequest ? 0 : code;
+    return static_cast<int>(message.message);
 }
 
-} // namespace ui
+} // namespace ui::backend

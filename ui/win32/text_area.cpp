@@ -1,8 +1,8 @@
 // The multi-line text area: a rich-edit control, editable, unlimited,
 // optionally word-wrapped.
 #include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
 #include "ui/win32/system_library.h"
+#include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -91,7 +91,7 @@ LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-bool takeTextAreaNotification(const GadgetRecord& area, int code) {
+bool takeTextAreaNotification(HWND, int number, int code) {
     int type;
     switch (code) {
     case EN_CHANGE:
@@ -111,7 +111,7 @@ bool takeTextAreaNotification(const GadgetRecord& area, int code) {
     default:
         return false; // other codes pass through as the type
     }
-    postEvent(kGadgetEvent, area.number, area.window, type);
+    core::reportGadget(number, type);
     return true;
 }
 
@@ -132,12 +132,6 @@ void setTextAreaText(HWND area, const std::wstring& text) {
     SendMessageW(area, WM_VSCROLL, SB_TOP, 0);
 }
 
-bool isEditableTextArea(HWND handle) {
-    const GadgetRecord* record = findGadget(handle);
-    return record && record->kind == GadgetKind::TextArea &&
-           !(GetWindowLongPtrW(handle, GWL_STYLE) & ES_READONLY);
-}
-
 void releaseTextAreaLibrary() {
     if (library)
         FreeLibrary(library);
@@ -145,39 +139,38 @@ void releaseTextAreaLibrary() {
     className = nullptr;
 }
 
-} // namespace ui::detail
-
-namespace ui {
-
-int newTextArea(int number, int x, int y, int width, int height, int flags) {
-    using namespace detail;
+HWND createTextArea(HWND window, int number, Box box, const std::wstring&, int flags, int font) {
     const wchar_t* richEdit = richEditClass();
     if (!richEdit)
-        return 0;
-    // Setting the area up may report changes; none of them is the user's.
-    SuppressEvents suppress;
+        return nullptr;
     const bool themed = visualStylesActive();
     const DWORD style = WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                         ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL | (themed ? WS_BORDER : 0);
-    GadgetRecord* area =
-        createGadget(number, GadgetKind::TextArea, richEdit, style, themed ? 0 : WS_EX_CLIENTEDGE,
-                     x, y, width, height, std::wstring());
+    const HWND area = createChild(window, richEdit, style, themed ? 0 : WS_EX_CLIENTEDGE, number,
+                                  box, std::wstring(), font);
     if (!area)
-        return 0;
-    area->font = currentGadgetFont();
-    const HWND handle = area->handle;
+        return nullptr;
     if (themed)
-        SetWindowSubclass(handle, themedBorder, 0, 0);
+        SetWindowSubclass(area, themedBorder, 0, 0);
     // No length limit. EM_LIMITTEXT with -1 means "none" to an edit control,
     // but a rich edit may take it as a count (Wine's then takes no typing at
     // all) or cap it at 64K characters: the largest positive count says
     // "none" to every version.
-    SendMessageW(handle, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
-    const LRESULT mask = SendMessageW(handle, EM_GETEVENTMASK, 0, 0);
-    SendMessageW(handle, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
+    SendMessageW(area, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+    const LRESULT mask = SendMessageW(area, EM_GETEVENTMASK, 0, 0);
+    SendMessageW(area, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
     if (flags & kTextAreaWrap)
-        SendMessageW(handle, EM_SETTARGETDEVICE, 0, 0);
-    return 1;
+        SendMessageW(area, EM_SETTARGETDEVICE, 0, 0);
+    return area;
 }
 
-} // namespace ui
+} // namespace ui::detail
+
+namespace ui::backend {
+
+// A plain Tab is typed into a text area the user can edit.
+bool isEditable(Native control) {
+    return !(GetWindowLongPtrW(static_cast<HWND>(control), GWL_STYLE) & ES_READONLY);
+}
+
+} // namespace ui::backend

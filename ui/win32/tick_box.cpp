@@ -1,7 +1,6 @@
 // Tick boxes: the platform toggles the tick on a click or the space bar,
-// then reports it (BN_CLICKED), which is one gadget event of type click.
-#include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
+// then reports it (BN_CLICKED), which is a click.
+#include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 
@@ -49,18 +48,25 @@ LRESULT CALLBACK showFocus(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 } // namespace
-} // namespace ui::detail
 
-namespace ui {
-
-int newTickBox(int number, int x, int y, int width, int height, const std::u16string& text) {
-    detail::GadgetRecord* box = detail::createGadget(number, detail::GadgetKind::TickBox, L"Button",
-                                                     BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0, x,
-                                                     y, width, height, detail::toWide(text));
-    if (!box)
-        return 0;
-    SetWindowSubclass(box->handle, detail::showFocus, 0, 0);
-    return 1;
+HWND createTickBox(HWND window, int number, Box box, const std::wstring& text, int, int font) {
+    const HWND handle = createChild(window, L"Button", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 0,
+                                    number, box, text, font);
+    if (handle)
+        SetWindowSubclass(handle, showFocus, 0, 0);
+    return handle;
 }
 
-} // namespace ui
+} // namespace ui::detail
+
+namespace ui::backend {
+
+void setTicked(Native box, bool ticked) {
+    SendMessageW(static_cast<HWND>(box), BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool ticked(Native box) {
+    return SendMessageW(static_cast<HWND>(box), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+} // namespace ui::backend

@@ -1,8 +1,8 @@
-// Starting and stopping the toolkit, the fonts it hands to gadgets, and what
-// it learns once about the platform.
+// Starting and stopping the backend, the fonts it hands to controls, what it
+// learns once about the platform, and what every kind of control shares.
 #include "ui/toolkit.h"
-#include "ui/win32/gadget_record.h"
 #include "ui/win32/system_library.h"
+#include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -26,8 +26,8 @@ HICON smallIcon = nullptr;
 HCURSOR cursor = nullptr;
 HFONT defaultFont = nullptr;
 HFONT createdFont = nullptr; // the one font of ours, deleted at the end
-int gadgetFont = kDefaultFont;
-int stylesActive = -1; // not yet settled
+int stylesActive = -1;       // not yet settled
+bool stylesForced = false;
 
 // The message-box font of the current desktop settings, or nullptr.
 HFONT messageFont() {
@@ -68,23 +68,40 @@ HFONT fontHandle(int font) {
     return reinterpret_cast<HFONT>(static_cast<INT_PTR>(font));
 }
 
-int currentGadgetFont() { return gadgetFont; }
-void setCurrentGadgetFont(int font) { gadgetFont = font; }
-
 bool visualStylesActive() {
     if (stylesActive < 0) {
         const auto isAppThemed = themeFunctions().isAppThemed;
-        stylesActive = isAppThemed && isAppThemed() && commonControlsVersion() >= 6 ? 1 : 0;
+        stylesActive =
+            stylesForced || (isAppThemed && isAppThemed() && commonControlsVersion() >= 6) ? 1 : 0;
     }
     return stylesActive == 1;
 }
 
+void forceVisualStyles(bool on) {
+    stylesForced = on;
+    stylesActive = -1;
+}
+
+std::wstring toWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+HWND createChild(HWND window, const wchar_t* className, DWORD style, DWORD extendedStyle,
+                 int number, Box box, const std::wstring& text, int font) {
+    const HWND handle =
+        CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                        box.x, box.y, box.width, box.height, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)), instance(), nullptr);
+    if (handle)
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
+    return handle;
+}
+
 } // namespace ui::detail
 
-namespace ui {
+namespace ui::backend {
 
-void initToolkit() {
-    using namespace detail;
+using namespace detail;
+
+void start() {
     icon = static_cast<HICON>(
         LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, kBigIcon, kBigIcon, 0));
     smallIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource),
@@ -94,23 +111,13 @@ void initToolkit() {
     createdFont = messageFont();
     if (createdFont)
         defaultFont = createdFont;
-    gadgetFont = kDefaultFont;
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
 }
 
-void closeToolkit() {
-    using namespace detail;
-    {
-        // Nothing that tearing the windows down makes the controls report
-        // is the user's.
-        SuppressEvents suppress;
-        destroyAllWindows();
-    }
-    dropAllEvents();
-    deleteAllBrushes();
+void stop() {
     releaseTextAreaLibrary();
     releaseAccessibility();
     for (HICON* loaded : {&icon, &smallIcon}) {
@@ -122,8 +129,39 @@ void closeToolkit() {
         DeleteObject(createdFont);
     createdFont = nullptr;
     defaultFont = nullptr;
-    gadgetFont = kDefaultFont;
     stylesActive = -1;
 }
 
-} // namespace ui
+Native createControl(Native window, GadgetKind kind, int number, Box box,
+                     const std::u16string& text, int flags, int font) {
+    static constexpr CreateControl* kinds[] = {createButton, createLabel, createDropDownList,
+                                               createTickBox, createTextArea};
+    return kinds[static_cast<int>(kind)](static_cast<HWND>(window), number, box, toWide(text),
+                                         flags, font);
+}
+
+void destroyControl(Native control) {
+    forgetAccessibleText(static_cast<HWND>(control));
+    DestroyWindow(static_cast<HWND>(control));
+}
+
+void setFont(Native control, GadgetKind kind, int font) {
+    const auto handle = static_cast<HWND>(control);
+    if (kind == GadgetKind::DropDownList)
+        setListFont(handle, fontHandle(font));
+    else
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
+}
+
+void setText(Native control, GadgetKind kind, const std::u16string& text) {
+    if (kind == GadgetKind::TextArea)
+        setTextAreaText(static_cast<HWND>(control), toWide(text));
+    else
+        SetWindowTextW(static_cast<HWND>(control), toWide(text).c_str());
+}
+
+void setVisible(Native control, bool visible) {
+    ShowWindow(static_cast<HWND>(control), visible ? SW_SHOW : SW_HIDE);
+}
+
+} // namespace ui::backend

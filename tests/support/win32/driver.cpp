@@ -1,10 +1,13 @@
-// The test driver on the Win32 layer: window messages to the real controls,
-// handled the way the program's message loop handles them.
+// The test driver on the Win32 backend: window messages to the real
+// controls, handled by the program's own wait for the platform (with its Tab
+// accelerators), one message at a time.
 #include "tests/support/driver.h"
 
-#include "ui/win32/gadget_record.h"
+#include "ui/backend.h"
+#include "ui/core/event_queue.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,7 +16,7 @@ namespace driver {
 namespace {
 
 HWND handle(int number) {
-    const HWND found = ui::gadgetHandle(number);
+    const auto found = static_cast<HWND>(ui::core::nativeGadget(number));
     if (!found)
         ADD_FAILURE() << "no gadget " << number;
     return found;
@@ -21,20 +24,14 @@ HWND handle(int number) {
 
 std::u16string u16(const std::wstring& text) { return {text.begin(), text.end()}; }
 
+HWND windowHandle(int number) { return static_cast<HWND>(ui::core::nativeWindow(number)); }
+
 } // namespace
 
-// The program's message loop: the active window's accelerators see each
-// message first, else it is translated and dispatched.
 void settle() {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ui::detail::WindowRecord* window = ui::detail::findWindow(GetActiveWindow());
-        if (!window || !window->accelerators || !ui::detail::acceleratorsMaySee(message) ||
-            !TranslateAcceleratorW(window->handle, window->accelerators, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+        ui::backend::waitForPlatform();
 }
 
 void click(int number) {
@@ -80,13 +77,10 @@ void focus(int number) {
     settle();
 }
 
-int focused() {
-    const ui::detail::GadgetRecord* record = ui::detail::findGadget(GetFocus());
-    return record ? record->number : 0;
-}
+int focused() { return ui::core::gadgetNumber(GetFocus()); }
 
 void requestClose(int window) {
-    PostMessageW(ui::windowHandle(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(windowHandle(window), WM_SYSCOMMAND, SC_CLOSE, 0);
     settle();
 }
 
@@ -144,11 +138,11 @@ Font font(int number) {
 
 WindowLook window(int number) {
     RECT client;
-    GetClientRect(ui::windowHandle(number), &client);
-    const LONG style = GetWindowLongW(ui::windowHandle(number), GWL_STYLE);
+    GetClientRect(windowHandle(number), &client);
+    const LONG style = GetWindowLongW(windowHandle(number), GWL_STYLE);
     return {client.right,
             client.bottom,
-            IsWindowVisible(ui::windowHandle(number)) != 0,
+            IsWindowVisible(windowHandle(number)) != 0,
             (style & WS_MINIMIZEBOX) != 0,
             (style & WS_MAXIMIZEBOX) != 0,
             (style & WS_THICKFRAME) == 0};
@@ -156,6 +150,6 @@ WindowLook window(int number) {
 
 int pendingEvents() { return ui::detail::pendingEventCount(); }
 
-int liveBrushes() { return ui::detail::liveBrushCount(); }
+int liveBrushes() { return ui::core::liveBrushCount(); }
 
 } // namespace driver
