@@ -95,8 +95,10 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual([o.text for o in page.gadget(3).find_elements(By.TAG_NAME, 'option')],
                          ['?', 'Not Present (Grey)', 'Used (Yellow)', '1st (Green)', '2nd (Green)',
                           '3rd (Green)', '4th (Green)', '5th (Green)'])
-        self.assertEqual([page.js('return getComputedStyle(arguments[0]).fontWeight', page.gadget(29 + k))
-                          for k in (0, 25)], ['700'] * 2)
+        # The letters bold and centred, the count plain from the left.
+        look = 'const s = getComputedStyle(arguments[0]); return [s.fontWeight, s.textAlign]'
+        self.assertEqual([page.js(look, page.gadget(n)) for n in (29, 54, 58)],
+                         [['700', 'center'], ['700', 'center'], ['400', 'start']])
 
         # What a screen reader is told.
         names = {56: "Load 'words.txt' List", 55: 'Parse List', 57: 'Reset A-Z (below)',
