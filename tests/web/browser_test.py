@@ -214,10 +214,14 @@ class BrowserTest(unittest.TestCase):
         page.click(56)
         self.assertEqual(page.count(), 'Words: 2')
 
-        # A file dropped on the page replaces it.
-        page.js("const drop = new DataTransfer();"
-                "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
-                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));")
+        # A file dropped on the page replaces it; the page shows where it may go meanwhile.
+        self.assertEqual(page.js(
+            "const drop = new DataTransfer(), marked = () => document.body.classList.contains('dropping');"
+            "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
+            "document.body.dispatchEvent(new DragEvent('dragover', {dataTransfer: drop, bubbles: true}));"
+            "const over = marked();"
+            "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));"
+            "return [over, marked()]"), [True, False])
         WebDriverWait(page.browser, 10).until(lambda _: 'dropped.txt' in page.file_line())
         page.click(56)
         self.assertEqual(page.words(), 'APPLE   GRAPE   ')
