@@ -54,55 +54,41 @@ using fake::changed;
 void start() {}
 void stop() {}
 
-Native createWindow(int number, Box, const std::u16string&, int) {
+Native createWindow(int, Box, const std::u16string&, int) {
     if (fake::refused())
         return nullptr;
     fake::allWindows.push_back(std::make_unique<fake::Window>());
-    fake::Window* window = fake::allWindows.back().get();
-    window->number = number;
-    fake::windows.push_back(window);
-    return window;
+    fake::windows.push_back(fake::allWindows.back().get());
+    return fake::windows.back();
 }
 
-void destroyWindow(Native native) {
-    auto* window = static_cast<fake::Window*>(native);
-    window->destroyed = true;
+void destroyWindow(Native) {
     for (fake::Control* c : fake::controls)
         c->destroyed = true;
 }
 
-Native createControl(Native, GadgetKind kind, int number, Box box, const std::u16string& text,
-                     int flags, int font) {
+Native createControl(Native, GadgetKind kind, int number, Box, const std::u16string&, int, int) {
     if (fake::refused())
         return nullptr;
     fake::echoChange();
-    fake::allControls.push_back(std::make_unique<fake::Control>(
-        fake::Control{kind, number, box, text, flags, font, {}, -1, false, true, false}));
+    fake::allControls.push_back(std::make_unique<fake::Control>(fake::Control{kind, number}));
     fake::controls.push_back(fake::allControls.back().get());
     return fake::controls.back();
 }
 
 void destroyControl(Native control) { changed(control).destroyed = true; }
-void setFont(Native control, GadgetKind, int font) { changed(control).font = font; }
-void setText(Native control, GadgetKind, const std::u16string& text) {
-    changed(control).text = text;
-}
-
-void insertItem(Native list, int position, const std::u16string& text) {
-    auto& items = changed(list).items;
-    const auto size = static_cast<int>(items.size());
-    items.insert(items.begin() + (position < 0 || position > size ? size : position), text);
-}
+void setFont(Native control, GadgetKind, int) { changed(control); }
+void setText(Native control, GadgetKind, const std::u16string&) { changed(control); }
+void insertItem(Native list, int, const std::u16string&) { ++changed(list).items; }
 
 void selectItem(Native list, int index) {
-    changed(list).selected =
-        index >= 0 && index < static_cast<int>(as(list).items.size()) ? index : -1;
+    changed(list).selected = index >= 0 && index < as(list).items ? index : -1;
 }
 
 int selectedItem(Native list) { return as(list).selected; }
 void setTicked(Native box, bool ticked) { changed(box).ticked = ticked; }
 bool ticked(Native box) { return as(box).ticked; }
-void setVisible(Native control, bool visible) { changed(control).visible = visible; }
+void setVisible(Native control, bool) { changed(control); }
 Native focusedControl(Native window) { return static_cast<fake::Window*>(window)->focused; }
 
 void focus(Native window, Native control) {

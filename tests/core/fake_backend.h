@@ -5,29 +5,23 @@
 
 #include "ui/backend.h"
 
-#include <string>
 #include <vector>
 
 namespace fake {
 
+// Only what the core reads back from its platform, and what tells a live
+// control from one the core destroyed.
 struct Control {
     ui::GadgetKind kind;
     int number = 0;
-    ui::Box box{};
-    std::u16string text;
-    int flags = 0;
-    int font = -1;
-    std::vector<std::u16string> items;
+    int items = 0;
     int selected = -1;
     bool ticked = false;
-    bool visible = true;
     bool destroyed = false;
 };
 
 struct Window {
-    int number = 0;
     Control* focused = nullptr;
-    bool destroyed = false;
 };
 
 // What the fake platform holds now.
@@ -40,9 +34,6 @@ extern bool refuseNext;
 extern int changes;
 // While not 0, each of those changes reports a change of this gadget, as a
 // platform may do while the program changes a control.
-extern int echo;
-// While not 0: every change made to a control or label colour reports a
-// change of this gadget, as a platform may do while the program changes it.
 extern int echo;
 
 Control* control(int number); // the live control of that number, or nullptr

@@ -34,15 +34,7 @@ def labelled_by(node):
 
 
 def reading(node):
-    return "%s %r, description %r, labelled by %r" % (
-        node.getRoleName(), node.name, node.description, labelled_by(node))
-
-
-def expect(what, node, role, name, description="", labels=()):
-    print("%s: %s" % (what, reading(node)))
-    if (node.getRoleName(), node.name, node.description, labelled_by(node)) != (
-            role, name, description, list(labels)):
-        fail(what)
+    return (node.getRoleName(), node.name, node.description, tuple(labelled_by(node)))
 
 
 def run_main_loop_until(condition, seconds):
@@ -55,27 +47,12 @@ def run_main_loop_until(condition, seconds):
 
 def main():
     frame = find_application(sys.argv[1])[0]
-    expect("window", frame, "frame", frame.name)
-    if not frame.name.startswith("Larkspin V1.EXE by "):
-        fail("window title")
-    controls = [frame[i] for i in range(frame.childCount)]
-    if len(controls) != 187:
-        fail("%d controls" % len(controls))
-
-    def control(test):
-        found = [node for node in controls if test(node)]
-        if len(found) != 1:
-            fail("%d controls where one was expected" % len(found))
-        return found[0]
-
-    letter_list = control(lambda node: labelled_by(node) == ["E"])
-    expect("letter list E", letter_list, "combo box", "?", "What the game showed for letter E",
-           ["E"])
-    tick_box = control(lambda node: node.name == "E yellow at position 2")
-    expect("tick box", tick_box, "check box", "E yellow at position 2")
+    role, name, description, labels = reading(frame)
+    print("window: %r" % (reading(frame),))
+    if (role, description, labels) != ("frame", "", ()) or not name.startswith("Larkspin V1.EXE by "):
+        fail("window")
     # Every control, read once: what each says must be what the program gave it.
-    readings = sorted((node.getRoleName(), node.name, node.description, tuple(labelled_by(node)))
-                      for node in controls)
+    controls = [frame[i] for i in range(frame.childCount)]
     expected = [("push button", name, "", ()) for name in
                 ("Parse List", "Load 'words.txt' List", "Reset A-Z (below)")]
     expected += [("text", "Remaining words", "", ()), ("label", "", "", ())]
@@ -84,22 +61,21 @@ def main():
                      ("label", letter, "", ())]
         expected += [("check box", "%s yellow at position %d" % (letter, p), "", ())
                      for p in range(1, 6)]
+    readings = sorted(reading(node) for node in controls)
     if readings != sorted(expected):
-        fail("controls: %r" % sorted(set(readings) ^ set(expected))[:5])
-    text_area = control(lambda node: node.getRoleName() == "text")
-    expect("text area", text_area, "text", "Remaining words")
-    count = control(lambda node: node.getRoleName() == "label" and node.name == "")
+        fail("%d controls, these differ: %r" % (len(controls), sorted(set(readings) ^ set(expected))[:5]))
+    count, load, text_area = (next(node for node in controls if reading(node)[:2] == kind)
+                              for kind in (("label", ""), ("push button", "Load 'words.txt' List"),
+                                           ("text", "Remaining words")))
 
     names = []
     pyatspi.Registry.registerEventListener(
         lambda event: names.append(event.source.name)
         if event.source == count else None, "object:property-change:accessible-name")
-    load = control(lambda node: node.name == "Load 'words.txt' List")
     load.queryAction().doAction(0)
     run_main_loop_until(lambda: count.name, 20)
     run_main_loop_until(lambda: names, 5)
-    print("count after a load: %s" % reading(count))
-    print("name changes reported for the count: %r" % names)
+    print("count after a load: %r; name changes reported for it: %r" % (count.name, names))
     if not count.name.startswith("Words: ") or names[-1:] != [count.name]:
         fail("count after a load")
     print("text area after a load starts with %r" % text_area.queryText().getText(0, 24))

@@ -5,12 +5,11 @@ import os
 import tempfile
 import unittest
 
-from selenium.webdriver import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from page_driver import ROOT, TICK_BOX, Page, Server
+from page_driver import TICK_BOX, Page, Server
 
 TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
 LETTERS = [chr(65 + k) for k in range(26)]
@@ -71,17 +70,13 @@ class BrowserTest(unittest.TestCase):
                                   'return [s.backgroundColor, s.color];', self.page.gadget(29 + k)))
 
     def tab(self, times=1, back=False):
-        chain = ActionChains(self.page.browser)
-        for _ in range(times):
-            chain = chain.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT) if back \
-                else chain.send_keys(Keys.TAB)
-        chain.perform()
-        self.page.next_frame()
+        # The gadget focused after Tab (or Shift+Tab) pressed that many times.
+        self.page.keys(*[(Keys.SHIFT, Keys.TAB) if back else Keys.TAB] * times)
+        return self.page.focused()
 
     def test_window_and_its_187_controls(self):
         page = self.page
-        self.assertEqual(page.browser.title, TITLE)
-        self.assertEqual(page.browser.find_element(By.ID, 'title').text, TITLE)
+        self.assertEqual((page.browser.title, page.element('title').text), (TITLE, TITLE))
         measured = page.js("""
             const window_ = document.querySelector('.window'), origin = window_.getBoundingClientRect();
             return [[origin.width, origin.height]].concat([...window_.children].map(node => {
@@ -95,14 +90,13 @@ class BrowserTest(unittest.TestCase):
             }));""")
         self.assertEqual(measured[0], [625, 770])
         self.assertEqual([row[:7] for row in measured[1:]], [list(row) for row in layout()])
-        for number, _, _, _, _, _, _, input_type, hidden in measured[1:]:
-            is_tick = number >= 59
-            self.assertEqual((input_type, hidden), ('checkbox', True) if is_tick else ('', False))
+        self.assertEqual([row[7:] for row in measured[1:]],
+                         [['checkbox', True] if row[0] >= 59 else ['', False] for row in layout()])
         self.assertEqual([o.text for o in page.gadget(3).find_elements(By.TAG_NAME, 'option')],
                          ['?', 'Not Present (Grey)', 'Used (Yellow)', '1st (Green)', '2nd (Green)',
                           '3rd (Green)', '4th (Green)', '5th (Green)'])
-        self.assertTrue(all(page.js('return getComputedStyle(arguments[0]).fontWeight', page.gadget(29 + k))
-                            == '700' for k in (0, 25)))
+        self.assertEqual([page.js('return getComputedStyle(arguments[0]).fontWeight', page.gadget(29 + k))
+                          for k in (0, 25)], ['700'] * 2)
 
         # What a screen reader is told.
         names = {56: "Load 'words.txt' List", 55: 'Parse List', 57: 'Reset A-Z (below)',
@@ -125,17 +119,14 @@ class BrowserTest(unittest.TestCase):
         # On a narrow screen the whole box shrinks; the program's pixels stay.
         page.browser.set_window_size(400, 900)
         page.next_frame()
-        width, left = page.js("return [document.querySelector('.window').getBoundingClientRect().width,"
-                              "document.getElementById('gadget-2').style.left]")
-        self.assertLess(width, 400)
-        self.assertEqual(left, '325px')
+        self.assertEqual(page.js("return [document.querySelector('.window').getBoundingClientRect().width"
+                                 " < 400, document.getElementById('gadget-2').style.left]"), [True, '325px'])
 
     def test_word_files(self):
         page = self.page
         for number, (data, choices, count, shown) in enumerate(games()):
-            back_to_default = page.browser.find_element(By.ID, 'default-list')
-            if data is None and back_to_default.is_displayed():
-                back_to_default.click()
+            if data is None and page.element('default-list').is_displayed():
+                page.element('default-list').click()
             elif data is not None:
                 page.use_file(self.file('game-%d.txt' % number, data))
             page.click(56)
@@ -144,17 +135,17 @@ class BrowserTest(unittest.TestCase):
             page.click(57)
 
         # A cancelled chooser changes nothing.
-        line = page.browser.find_element(By.ID, 'word-file').text
+        line = page.file_line()
         page.js("const chooser = document.getElementById('choose-file');"
                 "chooser.value = ''; chooser.dispatchEvent(new Event('change'));")
-        self.assertEqual(page.browser.find_element(By.ID, 'word-file').text, line)
+        self.assertEqual(page.file_line(), line)
 
         # 100 MB of lines too long to be words: none is taken, and the page
         # goes on working.
         page.use_file(self.file('large.txt', (b'x' * 99 + b'\n') * (1 << 20)))
         page.click(56)
         WebDriverWait(page.browser, 120).until(lambda _: page.count() == 'Words: 0')
-        page.browser.find_element(By.ID, 'default-list').click()
+        page.element('default-list').click()
         page.click(56)
         self.assertEqual(page.count(), 'Words: 6748')
 
@@ -162,15 +153,10 @@ class BrowserTest(unittest.TestCase):
         page = self.page
         # Tab walks the controls in creation order, from nothing focused; in
         # the text area it types a tab, and Shift+Tab leaves it.
-        order = []
-        for _ in range(30):
-            self.tab()
-            order.append(page.focused())
+        order = [self.tab() for _ in range(30)]
         self.assertEqual(order, [56, 55, 57] + list(range(3, 29)) + [2])
-        self.tab()
-        self.assertEqual((page.focused(), page.words()), (2, '\t'))
-        self.tab(back=True)
-        self.assertEqual(page.focused(), 28)
+        self.assertEqual((self.tab(), page.words()), (2, '\t'))
+        self.assertEqual(self.tab(back=True), 28)
 
         page.click(56)
         all_words = page.count()
@@ -184,22 +170,18 @@ class BrowserTest(unittest.TestCase):
         page.next_frame()
         self.assertEqual(self.label_look(4), (YELLOW, WHITE))
         self.assertEqual(reported(), [CHANGE])
-        self.tab(7, back=True)
-        self.assertEqual(page.focused(), 56)
-        self.tab(back=True)
-        self.assertEqual(page.focused(), TICK_BOX(4, 5))
+        self.assertEqual([self.tab(7, back=True), self.tab(back=True)],
+                         [56, TICK_BOX(4, 5)])
         self.tab(3, back=True)
         page.keys(' ')
-        self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
-        self.assertEqual(reported(), [CLICK])
+        self.assertEqual((page.tick_input(TICK_BOX(4, 2)).is_selected(), reported()), (True, [CLICK]))
         narrowed = page.words().split()
         self.assertTrue(narrowed and all('E' in w and w[1] != 'E' for w in narrowed))
 
         # "?" hides the boxes with their ticks; yellow shows them again.
         page.choose(4, 0)
-        self.assertEqual(reported(), [CHANGE])
-        self.assertEqual(self.label_look(4), (LIGHT_GREY, BLACK))
-        self.assertFalse(page.gadget(TICK_BOX(4, 2)).is_displayed())
+        self.assertEqual((reported(), self.label_look(4), page.gadget(TICK_BOX(4, 2)).is_displayed()),
+                         ([CHANGE], (LIGHT_GREY, BLACK), False))
         page.choose(4, 2)
         self.assertTrue(page.tick_input(TICK_BOX(4, 2)).is_selected())
 
@@ -207,11 +189,10 @@ class BrowserTest(unittest.TestCase):
         reported()
         page.click(2)
         page.keys(Keys.END + 'typed')
-        self.assertIn('typed', page.words())
-        self.assertEqual(page.count(), 'Words: %d' % len(narrowed))
+        self.assertEqual(('typed' in page.words(), page.count()), (True, 'Words: %d' % len(narrowed)))
         page.click(55)
-        self.assertEqual(reported(), [FOCUS] + [CHANGE] * 5 + [FOCUS_LOST, CLICK])
-        self.assertEqual(page.words().split(), narrowed)
+        self.assertEqual((reported(), page.words().split()),
+                         ([FOCUS] + [CHANGE] * 5 + [FOCUS_LOST, CLICK], narrowed))
 
         # Reset: every row "?", no ticks, nothing shown, no word back.
         page.click(57)
@@ -227,7 +208,7 @@ class BrowserTest(unittest.TestCase):
         page = self.page
         page.use_file(self.file('mine.txt', b'crane\nslate\nabc\n'))
         page.reload()
-        self.assertIn('mine.txt', page.browser.find_element(By.ID, 'word-file').text)
+        self.assertIn('mine.txt', page.file_line())
         page.click(56)
         self.assertEqual(page.count(), 'Words: 2')
 
@@ -235,13 +216,11 @@ class BrowserTest(unittest.TestCase):
         page.js("const drop = new DataTransfer();"
                 "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
                 "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));")
-        WebDriverWait(page.browser, 10).until(
-            lambda browser: 'dropped.txt' in browser.find_element(By.ID, 'word-file').text)
+        WebDriverWait(page.browser, 10).until(lambda _: 'dropped.txt' in page.file_line())
         page.click(56)
         self.assertEqual(page.words(), 'APPLE   GRAPE   ')
 
-        WebDriverWait(page.browser, 30).until(lambda _: page.js(
-            "return navigator.serviceWorker.controller !== null"))
+        page.wait(30, "return navigator.serviceWorker.controller !== null")
         page.browser.set_script_timeout(30)
         page.browser.execute_async_script(
             "const done = arguments[0]; (function wait() { caches.open('larkspin').then(c => c.keys())"
@@ -251,7 +230,7 @@ class BrowserTest(unittest.TestCase):
             page.reload()
             page.click(56)
             self.assertEqual(page.words(), 'APPLE   GRAPE   ')
-            page.browser.find_element(By.ID, 'default-list').click()
+            page.element('default-list').click()
             page.click(56)
             self.assertEqual(page.count(), 'Words: 6748')
         finally:

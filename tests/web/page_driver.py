@@ -29,18 +29,17 @@ class Server:
     # and started again on the same port.
 
     def __init__(self, folder=SITE):
-        self.folder = folder
         with socket.socket() as probe:
             probe.bind(('127.0.0.1', 0))
             self.port = probe.getsockname()[1]
         self.url = 'http://127.0.0.1:%d/' % self.port
-        self.process = None
+        self.command = [sys.executable, '-m', 'http.server', str(self.port), '--bind', '127.0.0.1',
+                        '--directory', folder]
         self.start()
 
     def start(self):
-        self.process = subprocess.Popen(
-            [sys.executable, '-m', 'http.server', str(self.port), '--bind', '127.0.0.1',
-             '--directory', self.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen(self.command, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
         for _ in range(100):
             with socket.socket() as client:
                 if client.connect_ex(('127.0.0.1', self.port)) == 0:
@@ -58,23 +57,18 @@ class Page:
 
     def __init__(self, url, width=900, height=1000):
         options = webdriver.ChromeOptions()
-        for flag in CHROMIUM_FLAGS:
-            options.add_argument(flag)
         self.profile = tempfile.TemporaryDirectory()
-        options.add_argument('--user-data-dir=' + self.profile.name)
-        options.add_argument('--window-size=%d,%d' % (width, height))
+        for flag in CHROMIUM_FLAGS + ['--user-data-dir=' + self.profile.name,
+                                      '--window-size=%d,%d' % (width, height)]:
+            options.add_argument(flag)
         options.binary_location = '/usr/bin/chromium'
         self.browser = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-        self.url = url
-        self.open()
+        self.browser.get(url)
+        self.wait_until_running()
 
     def quit(self):
         self.browser.quit()
         self.profile.cleanup()
-
-    def open(self):
-        self.browser.get(self.url)
-        self.wait_until_running()
 
     def reload(self):
         self.browser.refresh()
@@ -83,9 +77,11 @@ class Page:
     def wait_until_running(self):
         # The last thing the program does before its loop is to name the
         # last tick box for screen readers.
-        WebDriverWait(self.browser, 30).until(lambda browser: self.js(
-            "const box = document.querySelector('#gadget-188 input');"
-            "return box && box.getAttribute('aria-label');"))
+        self.wait(30, "const box = document.querySelector('#gadget-188 input');"
+                      "return box && box.getAttribute('aria-label');")
+
+    def wait(self, seconds, script):
+        WebDriverWait(self.browser, seconds).until(lambda _: self.js(script))
 
     def js(self, script, *arguments):
         return self.browser.execute_script(script, *arguments)
@@ -95,8 +91,11 @@ class Page:
         self.browser.execute_async_script(
             'requestAnimationFrame(() => setTimeout(arguments[arguments.length - 1]))')
 
+    def element(self, name):
+        return self.browser.find_element(By.ID, name)
+
     def gadget(self, number):
-        return self.browser.find_element(By.ID, 'gadget-%d' % number)
+        return self.element('gadget-%d' % number)
 
     def tick_input(self, number):
         return self.gadget(number).find_element(By.TAG_NAME, 'input')
@@ -110,8 +109,12 @@ class Page:
         Select(self.gadget(3 + k)).select_by_index(state)
         self.next_frame()
 
-    def keys(self, keys):
-        webdriver.ActionChains(self.browser).send_keys(keys).perform()
+    def keys(self, *keys):
+        chain = webdriver.ActionChains(self.browser)
+        for key in keys:  # a key held down is a tuple of it and the key pressed with it
+            chain = chain.key_down(key[0]).send_keys(key[1]).key_up(key[0]) \
+                if isinstance(key, tuple) else chain.send_keys(key)
+        chain.perform()
         self.next_frame()
 
     def focused(self):
@@ -124,11 +127,13 @@ class Page:
     def words(self):
         return self.gadget(2).get_attribute('value')
 
+    def file_line(self):
+        return self.element('word-file').text
+
     def use_file(self, path):
         # Chooses a word file through the page's file chooser.
-        self.browser.find_element(By.ID, 'choose-file').send_keys(path)
-        WebDriverWait(self.browser, 60).until(lambda browser: os.path.basename(path) in
-                                              browser.find_element(By.ID, 'word-file').text)
+        self.element('choose-file').send_keys(path)
+        WebDriverWait(self.browser, 60).until(lambda _: os.path.basename(path) in self.file_line())
 
     def play(self, choices):
         # Plays choices written as in games.txt: "E2" sets E's list to item
