@@ -79,16 +79,6 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
     EXPECT_EQ(resultTextContent(), u"");
 }
 
-TEST_F(Toolkit, OnlyIdenticalEventsAtTheTailCoalesce) {
-    for (int number : {56, 56, 55, 57, 56})
-        driver::click(number);
-    ASSERT_EQ(driver::pendingEvents(), 4);
-    for (int source : {56, 55, 57, 56}) { // in the order they came
-        EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
-        EXPECT_EQ(ui::eventSource(), source);
-    }
-}
-
 TEST_F(Toolkit, DropDownListSelection) {
     ASSERT_NE(ui::newDropDownList(300, 400, 5, 100, 21), 0);
     ui::addItem(300, -1, u"b");
@@ -167,11 +157,6 @@ TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
     driver::focus(gadget::kLoadButton);
     EXPECT_EQ(pressing(Key::ShiftTab), gadget::tickBox(4, 5));
     EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
-}
-
-TEST_F(Toolkit, ShiftTabFromNothingTakesTheLastGadget) {
-    EXPECT_EQ(pressing(Key::ShiftTab), gadget::kResultText);
-    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
 }
 
 TEST_F(Toolkit, WindowHasItsSizeAndBoxes) {

@@ -4,20 +4,10 @@
 #include "words/utf8.h"
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace {
-
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + separator.size();
-    }
-}
 
 std::string unescape(const std::string& text) {
     std::string bytes;
@@ -46,11 +36,13 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
     for (std::string line; std::getline(table, line);) {
         if (line.empty() || line[0] == '#')
             continue;
-        const std::vector<std::string> field = split(line, " | ");
-        ASSERT_EQ(field.size(), 4u) << line;
-        load(field[0] == "default" ? fileBytes(LARKSPIN_SOURCE_DIR "/data/words.txt")
-                                   : unescape(field[0]));
-        std::istringstream choices(field[1] == "-" ? "" : field[1]);
+        // Words, choices, count, list.
+        std::smatch field;
+        ASSERT_TRUE(std::regex_match(line, field, std::regex("(.*) \\| (.*) \\| (.*) \\| (.*)")))
+            << line;
+        load(field[1] == "default" ? fileBytes(LARKSPIN_SOURCE_DIR "/data/words.txt")
+                                   : unescape(field[1]));
+        std::istringstream choices(field[2] == "-" ? "" : field[2].str());
         for (std::string choice; choices >> choice;) {
             const int k = choice[0] - 'A';
             if (choice[1] == '@')
@@ -59,10 +51,10 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
                 chooseLetterState(k, choice[1] - '0');
         }
         std::string list;
-        std::istringstream words(field[3] == "-" ? "" : field[3]);
+        std::istringstream words(field[4] == "-" ? "" : field[4].str());
         for (std::string word; words >> word;)
             list += word + "   ";
-        EXPECT_EQ(countLabelText(), decodeUtf8(field[2])) << line;
+        EXPECT_EQ(countLabelText(), decodeUtf8(field[3].str())) << line;
         EXPECT_EQ(resultTextContent(), decodeUtf8(list)) << line;
         pressButton(gadget::kResetButton);
         ++games;

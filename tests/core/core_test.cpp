@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -88,11 +89,22 @@ const Case cases[] = {
      [] { EXPECT_EQ(eventsDuring([] { setColour(kLabel, kForeground, 0); }), 1); }},
     {"SetHiddenIsAnEvent", [] { EXPECT_EQ(eventsDuring([] { setHidden(kTick, 1); }), 1); }},
     {"SetFontIsAnEvent", [] { EXPECT_EQ(eventsDuring([] { setFont(kArea, 256); }), 1); }},
-    {"OnlyIdenticalReportsInARowMerge",
+    {"OnlyIdenticalReportsInARowMergeAndTheOldestComesFirst",
      [] {
-         for (int type : {kFocus, kChange, kChange, kFocusLost})
-             core::reportGadget(kArea, type);
-         EXPECT_EQ(detail::pendingEventCount(), 3);
+         const int reports[][2] = {{kArea, kFocus},
+                                   {kArea, kChange},
+                                   {kArea, kChange},
+                                   {kButton, kChange},
+                                   {kArea, kChange}};
+         for (const auto& [source, type] : reports)
+             core::reportGadget(source, type);
+         for (const auto& [source, type] :
+              {std::pair{kArea, kFocus}, std::pair{kArea, kChange}, std::pair{kButton, kChange},
+               std::pair{kArea, kChange}}) {
+             EXPECT_EQ(nextEvent(), kGadgetEvent);
+             EXPECT_EQ(std::pair(eventSource(), eventType()), std::pair(source, type));
+         }
+         EXPECT_EQ(detail::pendingEventCount(), 0);
      }},
     {"ClosingRaisesNoEvents",
      [] {

@@ -15,26 +15,26 @@ xvfb=$!
 for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 export QT_QPA_PLATFORM=xcb
+fail() { echo "FAIL: $1${wm:+ (with a window manager)}"; kill "${pid:-}" 2>/dev/null; exit 1; }
+# Waits for the program to end after a close request: it must end with code 0.
+ends() {
+    timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after the close request"
+    wait "$pid" || fail "exit code $?"
+}
 
 # With no display to reach, the program still ends with code 0.
-if ! (cd "$work" && DISPLAY=:999 timeout 20 "$program" 2>/dev/null); then
-    echo "FAIL: without a display the program did not end with code 0"
-    exit 1
-fi
+(cd "$work" && DISPLAY=:999 timeout 20 "$program" 2>/dev/null) ||
+    fail "without a display the program did not end with code 0"
 
 cd "$work"
 "$program" &
 pid=$!
 geometry=$("$here/x11_close.py" "Larkspin V1.EXE by " 20)
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || { kill "$pid"; echo "FAIL: still running after the close request"; exit 1; }
-wait "$pid" || status=$?
-echo "window: $geometry, exit code: $status"
-[[ "$geometry" == "625x770+20+20" ]] || { echo "FAIL: expected a 625x770 client area at 20,20"; exit 1; }
-[[ "$status" -eq 0 ]] || { echo "FAIL: exit code $status"; exit 1; }
+echo "window: $geometry"
+ends
+[[ "$geometry" == "625x770+20+20" ]] || fail "expected a 625x770 client area at 20,20"
 
 if command -v openbox >/dev/null && command -v wmctrl >/dev/null; then
-    fail() { echo "FAIL: $1 (with a window manager)"; kill "${pid:-}" 2>/dev/null; exit 1; }
     # Tries the condition (a command line) for up to the seconds given.
     within() { for _ in $(seq $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done; return 1; }
     size() { xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
@@ -58,8 +58,7 @@ if command -v openbox >/dev/null && command -v wmctrl >/dev/null; then
     sleep 0.5
     within 5 '[[ $(size) == 625x770 ]]' || fail "a drag on the border made the window $(size)"
     wmctrl -i -c "$id"
-    timeout 20 tail --pid="$pid" -f /dev/null || fail "still running after the close request"
-    wait "$pid" || { echo "FAIL: exit code $? with a window manager"; exit 1; }
+    ends
 else
     echo "openbox or wmctrl missing: maximise not checked with a window manager"
 fi

@@ -35,31 +35,22 @@ fi
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
+fail() {
+    kill "${pid:-}" 2>/dev/null || true
+    echo "FAIL: $*"
+    exit 1
+}
 cd "$work"
 started=$(date +%s%N)
 wine "$program" </dev/null >/dev/null 2>&1 &
 pid=$!
-geometry=$("$here/x11_close.py" "Larkspin V1.EXE by " 60) || {
-    kill "$pid" 2>/dev/null || true
-    echo "FAIL: no window appeared"
-    exit 1
-}
+geometry=$("$here/x11_close.py" "Larkspin V1.EXE by " 60) || fail "no window appeared"
 shown=$(date +%s%N)
+timeout 30 tail --pid="$pid" -f /dev/null || fail "still running after the close request"
 status=0
-timeout 30 tail --pid="$pid" -f /dev/null || {
-    kill "$pid"
-    echo "FAIL: still running after the close request"
-    exit 1
-}
 wait "$pid" || status=$?
 echo "window: $geometry (client area), shown after $(((shown - started) / 1000000)) ms," \
     "exit code: $status"
-[[ "$geometry" == 625x770+* ]] || {
-    echo "FAIL: expected a 625x770 client area"
-    exit 1
-}
-[[ "$status" -eq 0 ]] || {
-    echo "FAIL: exit code $status"
-    exit 1
-}
+[[ "$geometry" == 625x770+* ]] || fail "expected a 625x770 client area"
+[[ "$status" -eq 0 ]] || fail "exit code $status"
 echo "Wine smoke test passed"
