@@ -96,6 +96,7 @@ TEST(WordFileTest, ReasonForEachErrorCode) {
 #ifdef _WIN32
         {ERROR_FILE_NOT_FOUND, u"words.txt not found"},
         {ERROR_PATH_NOT_FOUND, u"words.txt not found"},
+        {ERROR_INVALID_NAME, u"words.txt not found"},
         {ERROR_ACCESS_DENIED, u"words.txt: access denied"},
         {ERROR_SHARING_VIOLATION, u"words.txt is in use"},
         {ERROR_LOCK_VIOLATION, u"words.txt is in use"},

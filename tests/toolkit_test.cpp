@@ -167,26 +167,31 @@ TEST_F(Toolkit, WindowHasItsSizeAndBoxes) {
 // The buttons, the count, the result area and rows A and Z; the rows between
 // follow the same formulas.
 TEST_F(Toolkit, PlacesAndTextsAtStart) {
+    // align: how a label sets its text, 'C' centred, 'L' from the left; '-'
+    // for the other gadgets.
     const struct {
         int number;
         Place place;
         std::u16string text;
+        char align;
     } expected[] = {
-        {56, {40, 25, 150, 21}, u"Load 'words.txt' List"},
-        {55, {40, 50, 150, 21}, u"Parse List"},
-        {57, {40, 75, 150, 21}, u"Reset A-Z (below)"},
-        {58, {325, 25, 150, 21}, u""},
-        {2, {325, 50, 280, 700}, u""},
-        {3, {40, 100, 150, 21}, u"?"},
-        {29, {10, 100, 25, 21}, u"A"},
-        {59, {200, 100, 25, 21}, u""},
-        {28, {40, 725, 150, 21}, u"?"},
-        {54, {10, 725, 25, 21}, u"Z"},
-        {188, {300, 725, 25, 21}, u""},
+        {56, {40, 25, 150, 21}, u"Load 'words.txt' List", '-'},
+        {55, {40, 50, 150, 21}, u"Parse List", '-'},
+        {57, {40, 75, 150, 21}, u"Reset A-Z (below)", '-'},
+        {58, {325, 25, 150, 21}, u"", 'L'},
+        {2, {325, 50, 280, 700}, u"", '-'},
+        {3, {40, 100, 150, 21}, u"?", '-'},
+        {29, {10, 100, 25, 21}, u"A", 'C'},
+        {59, {200, 100, 25, 21}, u"", '-'},
+        {28, {40, 725, 150, 21}, u"?", '-'},
+        {54, {10, 725, 25, 21}, u"Z", 'C'},
+        {188, {300, 725, 25, 21}, u"", '-'},
     };
     for (const auto& control : expected) {
         EXPECT_EQ(driver::place(control.number), control.place) << control.number;
         EXPECT_EQ(driver::text(control.number), control.text) << control.number;
+        if (control.align != '-')
+            EXPECT_EQ(driver::centred(control.number), control.align == 'C') << control.number;
     }
 }
 

@@ -124,6 +124,27 @@ const Case cases[] = {
          EXPECT_EQ(newWindow(2, 0, 0, 50, 50, u"now", 0), 1);
          EXPECT_EQ(core::nativeWindow(1), fake::windows.front());
      }},
+    {"EachCreatingOperationTellsWhetherItMadeItsObject",
+     [] {
+         const std::function<int(int)> makers[] = {
+             [](int n) { return newButton(n, 0, 0, 9, 9, u"b"); },
+             [](int n) { return newLabel(n, 0, 0, 9, 9, u"l", 0); },
+             [](int n) { return newDropDownList(n, 0, 0, 9, 9); },
+             [](int n) { return newTickBox(n, 0, 0, 9, 9, u""); },
+             [](int n) { return newTextArea(n, 0, 0, 9, 9, 0); },
+             [](int n) { return newWindow(n, 0, 0, 50, 50, u"w", 0); },
+         };
+         int number = 100;
+         for (const auto& make : makers) {
+             ++number;
+             fake::refuseNext = true;
+             EXPECT_EQ(make(number), 0) << number; // the platform refused
+             EXPECT_EQ(make(-number), 0) << number;
+             EXPECT_FALSE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
+             EXPECT_EQ(make(number), 1) << number;
+             EXPECT_TRUE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
+         }
+     }},
     {"AGadgetNumberAgainReplacesTheGadgetUnlessRefused",
      [] {
          Native old = core::nativeGadget(kButton);

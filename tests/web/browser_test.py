@@ -95,8 +95,10 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual([o.text for o in page.gadget(3).find_elements(By.TAG_NAME, 'option')],
                          ['?', 'Not Present (Grey)', 'Used (Yellow)', '1st (Green)', '2nd (Green)',
                           '3rd (Green)', '4th (Green)', '5th (Green)'])
-        self.assertEqual([page.js('return getComputedStyle(arguments[0]).fontWeight', page.gadget(29 + k))
-                          for k in (0, 25)], ['700'] * 2)
+        # The letters bold and centred, the count plain from the left.
+        look = 'const s = getComputedStyle(arguments[0]); return [s.fontWeight, s.textAlign]'
+        self.assertEqual([page.js(look, page.gadget(n)) for n in (29, 54, 58)],
+                         [['700', 'center'], ['700', 'center'], ['400', 'start']])
 
         # What a screen reader is told.
         names = {56: "Load 'words.txt' List", 55: 'Parse List', 57: 'Reset A-Z (below)',
@@ -212,10 +214,14 @@ class BrowserTest(unittest.TestCase):
         page.click(56)
         self.assertEqual(page.count(), 'Words: 2')
 
-        # A file dropped on the page replaces it.
-        page.js("const drop = new DataTransfer();"
-                "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
-                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));")
+        # A file dropped on the page replaces it; the page shows where it may go meanwhile.
+        self.assertEqual(page.js(
+            "const drop = new DataTransfer(), marked = () => document.body.classList.contains('dropping');"
+            "drop.items.add(new File(['apple\\ngrape\\n'], 'dropped.txt'));"
+            "document.body.dispatchEvent(new DragEvent('dragover', {dataTransfer: drop, bubbles: true}));"
+            "const over = marked();"
+            "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: drop, bubbles: true}));"
+            "return [over, marked()]"), [True, False])
         WebDriverWait(page.browser, 10).until(lambda _: 'dropped.txt' in page.file_line())
         page.click(56)
         self.assertEqual(page.words(), 'APPLE   GRAPE   ')
@@ -227,7 +233,9 @@ class BrowserTest(unittest.TestCase):
             ".then(keys => keys.length >= 11 ? done() : setTimeout(wait, 100)); })();")
         self.server.stop()
         try:
-            page.reload()
+            # Opened again from a link or an icon, whose address may carry a query.
+            page.browser.get(self.server.url + '?from=icon')
+            page.wait_until_running()
             page.click(56)
             self.assertEqual(page.words(), 'APPLE   GRAPE   ')
             page.element('default-list').click()

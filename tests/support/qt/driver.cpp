@@ -99,6 +99,10 @@ std::u16string text(int number) {
     return u16(static_cast<QPlainTextEdit*>(gadget)->toPlainText());
 }
 
+bool centred(int label) {
+    return (static_cast<QLabel*>(widget(label))->alignment() & Qt::AlignHCenter) != 0;
+}
+
 std::vector<std::u16string> items(int list) {
     auto* combo = static_cast<QComboBox*>(widget(list));
     std::vector<std::u16string> texts;

@@ -99,6 +99,10 @@ std::u16string text(int number) {
     return u16(text);
 }
 
+bool centred(int label) {
+    return (GetWindowLongW(handle(label), GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
+}
+
 std::vector<std::u16string> items(int list) {
     std::vector<std::u16string> texts;
     for (WPARAM i = 0; i < WPARAM(SendMessageW(handle(list), CB_GETCOUNT, 0, 0)); ++i) {
