@@ -20,7 +20,11 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 cp "$data/words.txt" "$work/"
 cd "$work"
 # The system's Python, where the AT-SPI bindings are installed.
+# The accessibility bus and its registry are started before the program, so
+# a slow start of theirs (a loaded machine) cannot leave the program without
+# a bus to register on.
 dbus-run-session -- bash -c '
+    /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)"
     "$1" 2>/dev/null &
     program=$!
     status=0
