@@ -190,8 +190,9 @@ TEST_F(Toolkit, PlacesAndTextsAtStart) {
     for (const auto& control : expected) {
         EXPECT_EQ(driver::place(control.number), control.place) << control.number;
         EXPECT_EQ(driver::text(control.number), control.text) << control.number;
-        if (control.align != '-')
+        if (control.align != '-') {
             EXPECT_EQ(driver::centred(control.number), control.align == 'C') << control.number;
+        }
     }
 }
 
