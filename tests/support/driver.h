@@ -10,6 +10,9 @@
 // would; the toolkit events they raised stay queued for the test to take.
 #pragma once
 
+#include "ui/backend.h"
+#include "ui/core/event_queue.h"
+
 #include <string>
 #include <vector>
 
@@ -70,7 +73,7 @@ Look labelLook(int label);
 int buttonFace(); // the platform's button-face colour, packed
 Font font(int number);
 WindowLook window(int number);
-int pendingEvents();
-int liveBrushes();
+inline int pendingEvents() { return ui::detail::pendingEventCount(); }
+inline int liveBrushes() { return ui::core::liveBrushCount(); }
 
 } // namespace driver

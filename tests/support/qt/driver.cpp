@@ -136,8 +136,4 @@ WindowLook window(int number) {
             w->minimumSize() == w->size()};
 }
 
-int pendingEvents() { return ui::detail::pendingEventCount(); }
-
-int liveBrushes() { return ui::core::liveBrushCount(); }
-
 } // namespace driver

@@ -152,8 +152,4 @@ WindowLook window(int number) {
             (style & WS_THICKFRAME) == 0};
 }
 
-int pendingEvents() { return ui::detail::pendingEventCount(); }
-
-int liveBrushes() { return ui::core::liveBrushCount(); }
-
 } // namespace driver
