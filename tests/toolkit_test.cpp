@@ -161,7 +161,7 @@ TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
 
 TEST_F(Toolkit, WindowHasItsSizeAndBoxes) {
     EXPECT_EQ(driver::window(gadget::kMainWindow),
-              (driver::WindowLook{625, 770, true, true, true, true}));
+              (driver::WindowLook{625, 770, true, true, true, true, true}));
 }
 
 // The buttons, the count, the result area and rows A and Z; the rows between

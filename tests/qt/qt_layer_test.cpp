@@ -6,8 +6,8 @@
 #include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
@@ -45,11 +45,14 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
 }
 
 // The result area wraps its lines: a long line needs no sideways scrolling.
-TEST_F(QtLayerTest, TheResultAreaWrapsAtItsWidth) {
+// Keys with Ctrl are its own, not the window's: Ctrl+A selects all.
+TEST_F(QtLayerTest, TheResultAreaWrapsAtItsWidthAndTakesCtrlKeys) {
     ui::setText(kResultText, std::u16string(500, u'W'));
     driver::settle();
-    auto* area = static_cast<QAbstractScrollArea*>(widget(kResultText));
+    auto* area = static_cast<QPlainTextEdit*>(widget(kResultText));
     EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+    QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(area->textCursor().selectedText().size(), 500);
 }
 
 // The core gives the focus back when the window is active again, and Qt's

@@ -60,6 +60,7 @@ struct Font {
 struct WindowLook {
     int width, height; // of the client area
     bool shown, minimiseBox, maximiseBox;
+    bool titleIcon;    // its icon in the title bar
     bool neverSmaller; // no border drags it below its client size
     bool operator==(const WindowLook&) const = default;
 };

@@ -133,6 +133,7 @@ WindowLook window(int number) {
             w->isVisible(),
             (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
             (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
+            !w->windowIcon().pixmap(16, 16).isNull(),
             w->minimumSize() == w->size()};
 }
 
