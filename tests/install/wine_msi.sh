@@ -38,15 +38,15 @@ quiet wineserver -p || true # a server may be running already
 quiet wine cmd /c exit
 
 wine msiexec /i "$(winepath -w "$msi")" /qn </dev/null || fail "msiexec /i ended with $?"
-for file in larkspin.exe words.txt.copyright LICENSE README.txt; do
-    [[ -f "$folder/$file" ]] || fail "$file is not in Program Files\\Larkspin"
-done
+installed=$(LC_ALL=C ls "$folder" | paste -s -d ' ')
+[[ "$installed" == "LICENSE README.txt larkspin.exe words.txt words.txt.copyright" ]] ||
+    fail "Program Files\\Larkspin holds $installed"
 cmp -s "$words" "$folder/words.txt" || fail "the installed words.txt is not the shipped list"
 shortcut=$(shortcuts)
 [[ -n "$shortcut" && -n "$(entry)" ]] || fail "shortcut: '$shortcut', entry: '$(entry)'"
 icon=$(product | sed -n 's/.*ProductIcon *REG_SZ *//p')
 [[ -n "$icon" && -f "$(winepath -u "$icon")" ]] || fail "the entry's icon '$icon' is missing"
-echo "installed: $(ls "$folder" | tr '\n' ' '); shortcut: $shortcut; entry icon: $icon"
+echo "installed: $installed; shortcut: $shortcut; entry icon: $icon"
 
 # Started as the shortcut starts it, from elsewhere, the program finds the
 # shipped list only if the shortcut names it and the right working folder.

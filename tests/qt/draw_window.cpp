@@ -28,10 +28,7 @@ int main(int argc, char** argv) {
         ui::setHidden(tickBox(1, p), 0);
     ui::setState(tickBox(1, 2), 1);
     ui::setText(kCountLabel, u"Words: 12972");
-    std::u16string words;
-    for (int i = 0; i < 500; ++i)
-        words += u"CRANE   ";
-    ui::setText(kResultText, words);
+    ui::setText(kResultText, QString("CRANE   ").repeated(500).toStdU16String());
     auto* list =
         static_cast<QComboBox*>(static_cast<QWidget*>(ui::core::nativeGadget(letterList(0))));
     list->showPopup();

@@ -8,8 +8,12 @@
 #   smoke.sh PROGRAM
 # Under Wine the settings go to the prefix WINEPREFIX, by default one next
 # to the program, whose wine server is stopped at the end.
+# Given the data folder, it reads the Linux program's controls through the
+# accessibility bus instead, as a screen reader would (read_accessibility_bus.py).
+#   smoke.sh PROGRAM DATA-FOLDER
 set -euo pipefail
 program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap '[[ $program != *.exe ]] || wineserver -k; kill ${wm:-} ${xvfb:-} 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $1"; kill "${pid:-}" 2>/dev/null; exit 1; }
@@ -27,6 +31,15 @@ xvfb=$!
 within 10 '[[ -s "$work/display" ]]'
 export DISPLAY=":$(cat "$work/display")"
 cd "$work"
+export QT_QPA_PLATFORM=xcb
+if (($# > 1)); then
+    # Qt's bridge serves the bus only while a screen reader says it runs. The
+    # system's Python has the AT-SPI bindings.
+    cp "$2/words.txt" .
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        dbus-run-session -- /usr/bin/python3 "$here/read_accessibility_bus.py" "$program"
+    exit
+fi
 if [[ "$program" == *.exe ]]; then
     export WINEPREFIX=${WINEPREFIX:-$(dirname "$program")/wineprefix} WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -38,7 +51,6 @@ if [[ "$program" == *.exe ]]; then
     start=(wine "$program")
     place="+*" # Wine's own frame arithmetic moves the window a little
 else
-    export QT_QPA_PLATFORM=xcb
     DISPLAY=:999 timeout 20 "$program" 2>/dev/null || fail "without a display: exit code $?"
     start=("$program")
     place=+20+20
