@@ -4,11 +4,9 @@
 # page, each with the tool the distributions use. Any warning fails.
 #   check_installed_files.sh BUILD_DIR
 set -euo pipefail
-build=$1
-stage="$build/stage"
-rm -rf "$stage"
-cmake --install "$build" --prefix "$stage" >/dev/null
-share="$stage/share"
+rm -rf "$1/stage"
+cmake --install "$1" --prefix "$1/stage" >/dev/null
+share=$1/stage/share
 
 fail() { echo "FAIL: $*"; exit 1; }
 

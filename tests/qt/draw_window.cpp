@@ -11,7 +11,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>

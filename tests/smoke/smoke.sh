@@ -15,7 +15,6 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
-trap '[[ $program != *.exe ]] || wineserver -k; kill ${wm:-} ${xvfb:-} 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $1"; kill "${pid:-}" 2>/dev/null; exit 1; }
 # Tries the condition (a command line) for up to the seconds given.
 within() { for _ in $(seq $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done; return 1; }
@@ -28,10 +27,10 @@ geometry() {
 
 Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
+trap '[[ $program != *.exe ]] || wineserver -k; kill $xvfb ${wm:-} 2>/dev/null; rm -rf "$work"' EXIT
 within 10 '[[ -s "$work/display" ]]'
-export DISPLAY=":$(cat "$work/display")"
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 cd "$work"
-export QT_QPA_PLATFORM=xcb
 if (($# > 1)); then
     # Qt's bridge serves the bus only while a screen reader says it runs. The
     # system's Python has the AT-SPI bindings.
@@ -45,9 +44,9 @@ if [[ "$program" == *.exe ]]; then
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     # Wine's first process starts services that would hold this script's
     # output open, so they start here, apart from the program.
-    [[ -f "$WINEPREFIX/system.reg" ]] || { wineboot -i && wineserver -w; } </dev/null >/dev/null 2>&1
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine cmd /c exit </dev/null >/dev/null 2>&1
+    [[ -f "$WINEPREFIX/system.reg" ]] || { wineboot -i && wineserver -w; } </dev/null &>/dev/null
+    wineserver -p </dev/null &>/dev/null
+    wine cmd /c exit </dev/null &>/dev/null
     start=(wine "$program")
     place="+*" # Wine's own frame arithmetic moves the window a little
 else
@@ -61,7 +60,7 @@ wm=$!
 within 20 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start"
 "${start[@]}" </dev/null &
 pid=$!
-within 60 'id=$(wmctrl -l 2>/dev/null | awk "/ Larkspin V1.EXE by / { print \$1 }"); [[ -n $id ]]' ||
+within 60 'id=$(wmctrl -l 2>/dev/null | awk "/ Larkspin V1.EXE by / { print \$1 }"); [[ $id ]]' ||
     fail "no window"
 within 5 '[[ $(geometry) == 625x770$place ]]' || fail "the window is $(geometry), not 625x770$place"
 # Wine hands a window with no sizing border to the window manager as one of
@@ -71,7 +70,6 @@ if [[ "$program" != *.exe ]]; then
         fail "the maximise box is greyed out"
     wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
     within 5 '[[ $(geometry) != 625x770+* ]]' || fail "the window did not grow when maximised"
-    echo "maximised: $(geometry)"
     wmctrl -i -r "$id" -b remove,maximized_vert,maximized_horz
     within 5 '[[ $(geometry) == 625x770+* ]]' || fail "restoring gave $(geometry)"
 fi

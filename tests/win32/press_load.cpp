@@ -7,24 +7,22 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
-#include <iterator>
+#include <string>
 
 int main() {
     const ULONGLONG deadline = GetTickCount64() + 60'000;
-    wchar_t windowClass[32];
+    const std::wstring windowClass = L"WindowClass_" + std::to_wstring(gadget::kMainWindow);
     wchar_t text[64] = L"";
-    std::swprintf(windowClass, std::size(windowClass), L"WindowClass_%d", gadget::kMainWindow);
     HWND program = nullptr;
-    while (!(program = FindWindowW(windowClass, nullptr)) && GetTickCount64() < deadline)
+    while (!(program = FindWindowW(windowClass.c_str(), nullptr)) && GetTickCount64() < deadline)
         Sleep(100);
     PostMessageW(GetDlgItem(program, gadget::kLoadButton), BM_CLICK, 0, 0);
     // The label shows the line count, then the word count, within moments
     // of each other; the list display after them takes longer.
     const HWND count = GetDlgItem(program, gadget::kCountLabel);
-    while (GetWindowTextW(count, text, std::size(text)) == 0 && GetTickCount64() < deadline)
+    while (GetWindowTextW(count, text, 64) == 0 && GetTickCount64() < deadline)
         Sleep(100);
     Sleep(2000);
-    GetWindowTextW(count, text, std::size(text));
+    GetWindowTextW(count, text, 64);
     std::printf("%ls\n", text);
 }
