@@ -4,18 +4,16 @@
 # page, each with the tool the distributions use. Any warning fails.
 #   check_installed_files.sh BUILD_DIR
 set -euo pipefail
-build=$1
-stage="$build/stage"
-rm -rf "$stage"
-cmake --install "$build" --prefix "$stage" >/dev/null
-share="$stage/share"
+rm -rf "$1/stage"
+cmake --install "$1" --prefix "$1/stage" >/dev/null
+share=$1/stage/share
 
 fail() { echo "FAIL: $*"; exit 1; }
 
 warnings=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) || true
 [[ -z "$warnings" ]] || fail "desktop-file-validate: $warnings"
-appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >/dev/null ||
-    fail "appstreamcli: $(appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml)"
+warnings=$(appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml) ||
+    fail "appstreamcli: $warnings"
 for size in 48x48 64x64 128x128 256x256 scalable; do
     compgen -G "$share/icons/hicolor/$size/apps/example.larkspin.Larkspin.*" >/dev/null ||
         fail "no $size icon"

@@ -11,7 +11,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
@@ -28,10 +27,7 @@ int main(int argc, char** argv) {
         ui::setHidden(tickBox(1, p), 0);
     ui::setState(tickBox(1, 2), 1);
     ui::setText(kCountLabel, u"Words: 12972");
-    std::u16string words;
-    for (int i = 0; i < 500; ++i)
-        words += u"CRANE   ";
-    ui::setText(kResultText, words);
+    ui::setText(kResultText, QString("CRANE   ").repeated(500).toStdU16String());
     auto* list =
         static_cast<QComboBox*>(static_cast<QWidget*>(ui::core::nativeGadget(letterList(0))));
     list->showPopup();

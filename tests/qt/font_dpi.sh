@@ -5,22 +5,16 @@
 # measures must be too. Qt reads the screen once, so each is a process.
 #   font_dpi.sh DRAW_WINDOW
 set -euo pipefail
-draw_window=$1
+screen=$(dirname "$0")/../support/screen_120dpi.json
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $1"; exit 1; }
 for dpi in 96 120 144 192; do
-    cat >"$work/screen$dpi.json" <<JSON
-{"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1600, "height": 1200,
-              "logicalDpi": $dpi, "logicalBaseDpi": 96, "dpr": 1.0}]}
-JSON
-    seen=$(QT_QPA_PLATFORM="offscreen:configfile=$work/screen$dpi.json" "$draw_window" "$work/$dpi")
-    [[ "$seen" == "$dpi" ]] || { echo "FAIL: drawn on a screen of $seen DPI, not $dpi"; exit 1; }
-done
-status=0
-for dpi in 120 144 192; do
+    sed "s/\"logicalDpi\": 120/\"logicalDpi\": $dpi/" "$screen" >"$work/$dpi.json"
+    seen=$(QT_QPA_PLATFORM="offscreen:configfile=$work/$dpi.json" "$1" "$work/$dpi")
+    [[ "$seen" == "$dpi" ]] || fail "drawn on a screen of $seen DPI, not $dpi"
     for part in window list; do
         cmp -s "$work/96-$part.png" "$work/$dpi-$part.png" ||
-            { echo "FAIL: the $part at $dpi DPI differs from the one at 96 DPI"; status=1; }
+            fail "the $part at $dpi DPI differs from the one at 96 DPI"
     done
 done
-exit "$status"

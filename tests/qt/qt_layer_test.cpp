@@ -1,5 +1,5 @@
 // What only the Qt toolkit layer shows: tick boxes under the mouse and the
-// keyboard. What a screen reader reads is tests/smoke/accessibility_bus.sh's.
+// keyboard. What a screen reader reads is tests/smoke/read_accessibility_bus.py's.
 #include "layout/gadget_numbers.h"
 #include "tests/support/main_window_fixture.h"
 #include "ui/backend.h"
