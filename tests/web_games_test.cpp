@@ -6,22 +6,18 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <string>
 
-namespace {
-
-// The table's word file: "default" for the default list, else its bytes
-// with \xHH for the byte HH.
-std::string wordFile(const std::string& field) {
-    std::ostringstream bytes;
-    if (field == "default")
-        bytes << std::ifstream(LARKSPIN_SOURCE_DIR "/data/words.txt", std::ios::binary).rdbuf();
-    for (std::size_t i = 0; field != "default" && i < field.size(); ++i) {
+// The table's word file: its bytes, with \xHH for the byte HH.
+static std::string wordFile(const std::string& field) {
+    std::string bytes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
         const bool escaped = field.compare(i, 2, "\\x") == 0;
-        bytes << (escaped ? static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16))
-                          : field[i]);
+        bytes +=
+            escaped ? static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16)) : field[i];
         i += escaped ? 3 : 0;
     }
-    return bytes.str();
+    return bytes;
 }
 
 using WebGames = MainWindowTest;
@@ -52,5 +48,3 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
         pressButton(gadget::kResetButton);
     }
 }
-
-} // namespace

@@ -11,8 +11,7 @@ from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
-SITE = os.environ.get('LARKSPIN_SITE') or os.path.join(
-    os.path.dirname(os.path.abspath(__file__)), '..', '..', 'build-web', 'site')
+SITE = os.environ.get('LARKSPIN_SITE') or os.path.dirname(__file__) + '/../../build-web/site'
 FILES = tempfile.TemporaryDirectory()  # the word files given to the pages
 # Without the background-networking flags headless Chromium's own
 # connections are refused many at a time on a machine without a network.
@@ -83,15 +82,10 @@ class Page(webdriver.Chrome):
         Select(self.at(3 + k)).select_by_index(state)
         self.next_frame()
 
-    def keys(self, text, held=None):
-        # Types text; with a key (Shift, say) held down all the while.
-        chain = webdriver.ActionChains(self)
-        chain = chain.key_down(held).send_keys(text).key_up(held) if held else chain.send_keys(text)
-        chain.perform()
+    def keys(self, text):
+        # Types into the focused element; a Shift in the text is held to its end.
+        self.switch_to.active_element.send_keys(text)
         self.next_frame()
-
-    def count(self):
-        return self.at(58).text
 
     def words(self):
         return self.at(2).get_attribute('value')
@@ -102,4 +96,4 @@ class Page(webdriver.Chrome):
         with open(path, 'wb') as out:
             out.write(data)
         self.at('choose-file').send_keys(path)
-        self.wait("return document.getElementById('word-file').textContent.includes('%s')" % name)
+        self.wait("return document.getElementById('word-file').textContent.includes('%s')" % name, 60)
