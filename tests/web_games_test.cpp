@@ -39,12 +39,10 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
             else
                 chooseLetterState(choice[0] - 'A', choice[1] - '0');
         }
-        std::istringstream words(field[4]);
-        std::string list;
-        for (std::string word; words >> word && word != "-";)
-            list += word + "   ";
+        // The list shows every word followed by three spaces.
+        const std::string list = std::regex_replace(field[4].str() + ' ', std::regex(" "), "   ");
         EXPECT_EQ(countLabelText(), decodeUtf8(field[3].str())) << line;
-        EXPECT_EQ(resultTextContent(), decodeUtf8(list)) << line;
+        EXPECT_EQ(resultTextContent(), decodeUtf8(field[4] == "-" ? "" : list)) << line;
         pressButton(gadget::kResetButton);
     }
 }

@@ -25,24 +25,18 @@ def tick_box(k, p):  # letter k's tick box at position p
     return 58 + 5 * k + p
 
 
-class Handler(SimpleHTTPRequestHandler):
-    # Offline, the server closes every connection unanswered, so that the
-    # page's requests fail as without a network.
-    offline = False
-
-    def handle(self):
-        if not Handler.offline:
-            super().handle()
-
+class QuietHandler(SimpleHTTPRequestHandler):
     def log_message(self, *_):
         pass
 
 
 def serve():
-    # Serves the site from a thread of its own; returns its address.
-    server = ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Handler, directory=SITE))
+    # Serves the site from a thread of its own, at server.url until
+    # server.shutdown() and server.server_close() stop it.
+    server = ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=SITE))
+    server.url = 'http://127.0.0.1:%d/' % server.server_address[1]
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    return 'http://127.0.0.1:%d/' % server.server_address[1]
+    return server
 
 
 class Page(webdriver.Chrome):
