@@ -61,8 +61,8 @@ def main():
 
         generator = random.Random(15000)
         letters = 'abcdefghijklmnoprstuvwxyz'
-        page.use_file('random.txt', ''.join(''.join(generator.choice(letters) for _ in range(5)) + '\n'
-                                            for _ in range(15000)).encode())
+        words = (''.join(generator.choice(letters) for _ in range(5)) + '\n' for _ in range(15000))
+        page.use_file('random.txt', ''.join(words).encode())
         page.click(56)
         print('panel change on 15,000 words, list unchanged (%s): %s'
               % (page.at(58).text, summary(panel_changes(page, rounds))))
@@ -73,7 +73,8 @@ def main():
             page.js('frameTimes.length = 0')
             page.choose(4, 1)  # E "Not Present (Grey)"
             narrowing += page.js('return frameTimes')
-        print('panel change narrowing 15,000 words to %s: %s' % (page.at(58).text, summary(narrowing)))
+        print('panel change narrowing 15,000 words to %s: %s'
+              % (page.at(58).text, summary(narrowing)))
     finally:
         page.quit()
 

@@ -12,31 +12,32 @@ TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
 GREY, YELLOW = ['rgb(241, 239, 237)', 'rgb(0, 0, 0)'], ['rgb(201, 180, 88)', 'rgb(255, 255, 255)']
 CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
 # The window's size, then every control in creation order: its number,
-# element and look, box (shown for the measure), text, what a screen reader
-# reads of it (its label's id, its own name, a label's politeness), hidden.
+# element, look and whether hidden, box (shown for the measure), text, and
+# what a screen reader reads of it (its label's id, its own name, a label's
+# politeness).
 MEASURE = """
 const window_ = document.querySelector('.window');
 return [[window_.offsetWidth, window_.offsetHeight]].concat([...window_.children].map(node => {
-  const hidden = node.hidden, named = node.querySelector('input') || node, s = getComputedStyle(node);
+  const hidden = node.hidden, s = getComputedStyle(node);
   node.hidden = false;
   const box = [node.offsetLeft, node.offsetTop, node.offsetWidth, node.offsetHeight];
   node.hidden = hidden;
-  return [Number(node.id.slice(7)), [node.localName, s.fontWeight, s.textAlign].join(' '), ...box,
+  const look = [node.localName, s.fontWeight, s.textAlign, hidden ? 'hidden' : ''].join(' ');
+  const named = node.querySelector('input') || node;
+  return [Number(node.id.slice(7)), look.trim(), ...box,
           node.localName === 'select' ? node.value : node.textContent,
-          named.getAttribute('aria-labelledby') ?? named.ariaLabel ?? node.ariaLive, hidden];
+          named.getAttribute('aria-labelledby') ?? named.ariaLabel ?? node.ariaLive];
 }));"""
-LIST, LETTER, TICK = 'select 400 start', 'div 700 center', 'label 400 start'
-CONTROLS = ([[56, 'button 400 center', 40, 25, 150, 21, "Load 'words.txt' List", None, False],
-             [58, 'div 400 start', 325, 25, 150, 21, '', 'polite', False],
-             [55, 'button 400 center', 40, 50, 150, 21, 'Parse List', None, False],
-             [57, 'button 400 center', 40, 75, 150, 21, 'Reset A-Z (below)', None, False]]
-            + [[3 + k, LIST, 40, 100 + 25 * k, 150, 21, '?', 'gadget-%d' % (29 + k), False]
-               for k in range(26)]
-            + [[29 + k, LETTER, 10, 100 + 25 * k, 25, 21, chr(65 + k), 'polite', False]
-               for k in range(26)]
-            + [[2, 'textarea 400 start', 325, 50, 280, 700, '', 'Remaining words', False]]
+LIST, LETTER, TICK = 'select 400 start', 'div 700 center', 'label 400 start hidden'
+CONTROLS = ([[56, 'button 400 center', 40, 25, 150, 21, "Load 'words.txt' List", None],
+             [58, 'div 400 start', 325, 25, 150, 21, '', 'polite'],
+             [55, 'button 400 center', 40, 50, 150, 21, 'Parse List', None],
+             [57, 'button 400 center', 40, 75, 150, 21, 'Reset A-Z (below)', None]]
+            + [[3 + k, LIST, 40, 100 + 25 * k, 150, 21, '?', f'gadget-{29 + k}'] for k in range(26)]
+            + [[29 + k, LETTER, 10, 100 + 25 * k, 25, 21, chr(65 + k), 'polite'] for k in range(26)]
+            + [[2, 'textarea 400 start', 325, 50, 280, 700, '', 'Remaining words']]
             + [[tick_box(k, p), TICK, 175 + 25 * p, 100 + 25 * k, 25, 21, '',
-                '%c yellow at position %d' % (65 + k, p), True] for k in range(26) for p in range(1, 6)])
+                '%c yellow at position %d' % (65 + k, p)] for k in range(26) for p in range(1, 6)])
 # Each letter's list item, label colours, and which tick boxes show and are ticked.
 PANEL = """
 const at = n => document.getElementById('gadget-' + n);
@@ -88,7 +89,8 @@ class BrowserTest(unittest.TestCase):
             page.use_file('game-%d.txt' % number,
                           words.encode('latin-1').decode('unicode_escape').encode('latin-1'))
             page.click(56)
-            for choice in choices.replace('-', '').split():  # "E2": E's list to item 2; "E@2": E's tick box 2 clicked
+            # "E2": E's list to item 2; "E@2": E's tick box at position 2 clicked.
+            for choice in choices.replace('-', '').split():
                 k, item = ord(choice[0]) - ord('A'), int(choice[-1])
                 if '@' in choice:
                     page.click(tick_box(k, item))
@@ -106,8 +108,8 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual((self.tab(), page.words(), self.tab(back=True)), (2, '\t', 28))
         page.click(56)
         # What the page reports to the toolkit: one event per user action.
-        page.js("window.reported = []; const report = Module._web_reportGadget;"
-                "Module._web_reportGadget = (at, type) => { reported.push(type); report(at, type); };")
+        page.js("window.reported = []; const pass = Module._web_reportGadget;"
+                "Module._web_reportGadget = (e, type) => { reported.push(type); pass(e, type); };")
         # E chosen "Used (Yellow)" with the keyboard shows its tick boxes: the
         # last of them comes before the first control going backwards.
         page.at(7).send_keys('u')

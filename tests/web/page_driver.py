@@ -90,4 +90,4 @@ class Page(webdriver.Chrome):
         with open(path, 'wb') as out:
             out.write(data)
         self.at('choose-file').send_keys(path)
-        self.wait("return document.getElementById('word-file').textContent.includes('%s')" % name, 60)
+        self.wait("return document.getElementById('word-file').textContent.includes(%r)" % name, 60)
