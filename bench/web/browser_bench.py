@@ -13,10 +13,9 @@ import os
 import random
 import statistics
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tests', 'web'))
-from page_driver import SITE, Page, Server  # noqa: E402
+from page_driver import SITE, Page, serve  # noqa: E402
 
 Q = 16  # the letter row toggled: Q is absent from the random words
 
@@ -47,9 +46,7 @@ def panel_changes(page, rounds):
 
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 20
-    server = Server()
-    page = Page(server.url)
-    files = tempfile.TemporaryDirectory()
+    page = Page(serve().url)
     try:
         page.js(MEASURE)
         page.click(56)
@@ -58,19 +55,17 @@ def main():
             page.js('frameTimes.length = 0')
             page.click(56)
             loads += page.js('return frameTimes')
-        print('load of the default list (%s): %s' % (page.count(), summary(loads)))
+        print('load of the default list (%s): %s' % (page.at(58).text, summary(loads)))
         changes = panel_changes(page, rounds)
-        print('panel change on the default list (%s): %s' % (page.count(), summary(changes)))
+        print('panel change on the default list (%s): %s' % (page.at(58).text, summary(changes)))
 
         generator = random.Random(15000)
         letters = 'abcdefghijklmnoprstuvwxyz'
-        path = os.path.join(files.name, 'random.txt')
-        with open(path, 'w') as out:
-            out.writelines(''.join(generator.choice(letters) for _ in range(5)) + '\n' for _ in range(15000))
-        page.use_file(path)
+        words = (''.join(generator.choice(letters) for _ in range(5)) + '\n' for _ in range(15000))
+        page.use_file('random.txt', ''.join(words).encode())
         page.click(56)
         print('panel change on 15,000 words, list unchanged (%s): %s'
-              % (page.count(), summary(panel_changes(page, rounds))))
+              % (page.at(58).text, summary(panel_changes(page, rounds))))
         narrowing = []
         for _ in range(rounds):
             page.choose(4, 0)
@@ -78,11 +73,10 @@ def main():
             page.js('frameTimes.length = 0')
             page.choose(4, 1)  # E "Not Present (Grey)"
             narrowing += page.js('return frameTimes')
-        print('panel change narrowing 15,000 words to %s: %s' % (page.count(), summary(narrowing)))
+        print('panel change narrowing 15,000 words to %s: %s'
+              % (page.at(58).text, summary(narrowing)))
     finally:
         page.quit()
-        server.stop()
-        files.cleanup()
 
     total = gzipped = 0
     for name in ('larkspin.js', 'larkspin.wasm'):
