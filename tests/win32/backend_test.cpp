@@ -7,6 +7,7 @@
 #include "ui/toolkit.h"
 #include "ui/win32/win32_backend.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <utility>
@@ -36,11 +37,21 @@ TEST_F(Win32Backend, ABrushNoLabelUsesIsDeleted) {
 
 // nextEvent itself: the key waits in the platform's queue, nothing in the
 // toolkit's, and the window's accelerators move the focus.
+// Moved by the keyboard, the focus is shown, as in a dialog box.
 TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     dropAllEvents();
+    static bool cuesShown = false; // Wine shows them anyway: watch the window ask
+    const SUBCLASSPROC watch = [](HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                  DWORD_PTR) {
+        cuesShown |= message == WM_CHANGEUISTATE && w == MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+        return DefSubclassProc(window, message, w, l);
+    };
+    SetWindowSubclass(mainWindow(), watch, 1, 0);
     PostMessageW(mainWindow(), WM_KEYDOWN, VK_TAB, 1);
     EXPECT_EQ(ui::nextEvent(), WM_KEYDOWN);
     EXPECT_EQ(driver::focused(), kLoadButton);
+    EXPECT_TRUE(cuesShown);
+    RemoveWindowSubclass(mainWindow(), watch, 1);
 }
 
 // Minimising, switching to another window, or both; then back, the
@@ -89,9 +100,17 @@ TEST_F(Win32Backend, FocusComesBackAfterMinimisingAndSwitchingWindows) {
     }
 }
 
-TEST_F(Win32Backend, LongTextWrapsOntoMoreLines) {
-    ui::setText(kResultText, std::u16string(400, u'W'));
-    EXPECT_GT(SendMessageW(handle(kResultText), EM_GETLINECOUNT, 0, 0), 1);
+// A long list wraps, and each new one is shown from its top.
+TEST_F(Win32Backend, LongTextWrapsAndEachNewListShowsFromItsTop) {
+    std::u16string list;
+    for (int i = 0; i < 600; ++i)
+        list += u"CRANE   ";
+    for (const std::u16string& text : {list, list + u"SLATE   "}) {
+        ui::setText(kResultText, text);
+        EXPECT_EQ(SendMessageW(handle(kResultText), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        SendMessageW(handle(kResultText), WM_VSCROLL, SB_BOTTOM, 0);
+    }
+    EXPECT_GT(SendMessageW(handle(kResultText), EM_GETLINECOUNT, 0, 0), 100);
 }
 
 // A choice with the mouse in the open list counts once; the item it already
@@ -142,6 +161,17 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     ui::detail::forceVisualStyles(false);
     // Given 350 pixels, or the closed height and 30 more.
     EXPECT_EQ(dropHeight[0] - dropHeight[1], 350 - (21 + 30));
+    // The default font is the desktop's message font, whichever it is.
+    NONCLIENTMETRICSW metrics{}, courier{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    courier = metrics;
+    wcscpy(courier.lfMessageFont.lfFaceName, L"Courier New");
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof courier, &courier, 0);
+    ui::closeToolkit();
+    SetUp();
+    EXPECT_EQ(driver::font(kLoadButton).face, u"Courier New");
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
 }
 
 } // namespace
