@@ -19,7 +19,7 @@ namespace fake {
 // control from one the core destroyed.
 struct Control {
     ui::GadgetKind kind;
-    int number = 0, items = 0, selected = -1;
+    int number = 0, font = 0, items = 0, selected = -1;
     bool ticked = false, destroyed = false;
 };
 struct Window {
@@ -31,6 +31,7 @@ std::vector<std::unique_ptr<Control>> controls;
 int liveBrushes = 0;
 bool refuseNext = false; // the platform refuses the next creation
 int changes = 0;         // controls made or changed, labels repainted
+int platformCode = 0;    // what waiting for the platform returns
 // While not 0, each change reports a change of this gadget, as a platform
 // may do while the program changes a control.
 int echo = 0;
@@ -57,10 +58,11 @@ void destroyWindow(Native) {
     for (const auto& control : fake::controls)
         control->destroyed = true;
 }
-Native createControl(Native, GadgetKind kind, int number, Box, const std::u16string&, int, int) {
+Native createControl(Native, GadgetKind kind, int number, Box, const std::u16string&, int,
+                     int font) {
     if (std::exchange(fake::refuseNext, false))
         return nullptr;
-    Native made = fake::controls.emplace_back(new fake::Control{kind, number}).get();
+    Native made = fake::controls.emplace_back(new fake::Control{kind, number, font}).get();
     return &fake::changed(made);
 }
 void destroyControl(Native control) { fake::changed(control).destroyed = true; }
@@ -87,7 +89,7 @@ void destroyBrush(Brush) { --fake::liveBrushes; }
 void repaint(Native label) { fake::changed(label); }
 void setAccessibleName(Native, const std::u16string&, const std::u16string&) {}
 void setLabelledBy(Native, Native) {}
-int waitForPlatform() { return 0; }
+int waitForPlatform() { return fake::platformCode; }
 
 } // namespace ui::backend
 
@@ -131,6 +133,7 @@ const Case cases[] = {
              setFont(number, 256);
              removeAllItems(number);
              setAccessibleName(number, u"x", u"");
+             setLabelledBy(kList, number);
              EXPECT_EQ(getState(number), 0);
              EXPECT_EQ(core::nativeGadget(number), nullptr);
          }
@@ -178,6 +181,12 @@ const Case cases[] = {
              EXPECT_EQ(std::pair(eventSource(), eventType()), reports[i]);
          }
          EXPECT_EQ(detail::pendingEventCount(), 0);
+         // The platform's own numbers never pass for an event.
+         for (const int code : {kGadgetEvent, kCloseRequest, 7}) {
+             fake::platformCode = code;
+             EXPECT_EQ(nextEvent(), code == 7 ? 7 : 0);
+         }
+         fake::platformCode = 0;
          core::reportGadget(kArea, kChange);
          closeToolkit(); // takes every waiting event with it
          initToolkit();
@@ -202,7 +211,7 @@ const Case cases[] = {
              [](int n) { return newDropDownList(n, 0, 0, 9, 9); },
              [](int n) { return newTickBox(n, 0, 0, 9, 9, u""); },
              [](int n) { return newTextArea(n, 0, 0, 9, 9, 0); },
-             [](int n) { return newWindow(n, 0, 0, 50, 50, u"w", 0); },
+             [](int n) { return newWindow(n, 0, 0, 1, 1, u"w", 0); },
          };
          int number = 100;
          for (const auto& make : makers) {
@@ -228,8 +237,28 @@ const Case cases[] = {
          ASSERT_TRUE(core::tabKey(1, false)); // the label in the button's place takes no focus
          EXPECT_EQ(core::gadgetNumber(fake::windows.front()->focused), kList);
      }},
+    // The focus comes back on activation, whatever hid meanwhile, but never
+    // to a gadget that hid itself; and the fonts asked for all new gadgets.
+    {"TheFocusComesBackOnActivationAndNewGadgetsTakeTheFontAskedFor",
+     [] {
+         auto& window = *fake::windows.front();
+         window.focused = static_cast<fake::Control*>(core::nativeGadget(kList));
+         core::windowDeactivated(1);
+         window.focused = nullptr;
+         setHidden(kTick, 1);
+         core::windowActivated(1);
+         EXPECT_EQ(core::gadgetNumber(window.focused), kList);
+         core::windowDeactivated(1);
+         setHidden(kList, 1);
+         core::windowActivated(1);
+         EXPECT_EQ(window.focused, nullptr);
+         setFont(kAllNewGadgets, 256);
+         newTextArea(20, 0, 0, 9, 9, 0);
+         EXPECT_EQ(static_cast<fake::Control*>(core::nativeGadget(20))->font, 256);
+     }},
     {"OneBrushPerBackgroundColourInUse",
      [] {
+         EXPECT_EQ(core::labelLook(kLabel).background, -1); // none yet
          const int red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
          setColour(kLabel, kBackground, red);
          setColour(kLabel2, kBackground, red);
