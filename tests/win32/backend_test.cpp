@@ -55,10 +55,11 @@ TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
 }
 
 // Minimising, switching to another window, or both; then back, the
-// minimised window activated (from the taskbar) before it is restored.
+// minimised window activated (from the taskbar) before it is restored. The
+// low four bits of a system command are the system's own.
 void leaveAndComeBack(bool minimise, bool switchWindows) {
     if (minimise)
-        PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0), driver::settle();
+        PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_MINIMIZE | 1, 0), driver::settle();
     if (switchWindows) {
         const HWND other = CreateWindowExW(0, L"Static", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
                                            50, nullptr, nullptr, nullptr, nullptr);
