@@ -101,8 +101,10 @@ TEST_F(Win32Backend, FocusComesBackAfterMinimisingAndSwitchingWindows) {
     }
 }
 
-// A long list wraps, and each new one is shown from its top.
+// A long list wraps, and each new one is shown from its top; the user may
+// type on beyond the rich edit's default limit of 32,767 characters.
 TEST_F(Win32Backend, LongTextWrapsAndEachNewListShowsFromItsTop) {
+    EXPECT_EQ(SendMessageW(handle(kResultText), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFF);
     std::u16string list;
     for (int i = 0; i < 600; ++i)
         list += u"CRANE   ";
