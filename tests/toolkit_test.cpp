@@ -159,14 +159,12 @@ TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
     EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
 }
 
-TEST_F(Toolkit, WindowHasItsSizeAndBoxes) {
+// The window, the buttons, the count, the result area and rows A and Z (the
+// rows between follow the same formulas), then every list's items, state and
+// label, and every tick box.
+TEST_F(Toolkit, TheWindowAtStart) {
     EXPECT_EQ(driver::window(gadget::kMainWindow),
               (driver::WindowLook{625, 770, true, true, true, true, true}));
-}
-
-// The buttons, the count, the result area and rows A and Z; the rows between
-// follow the same formulas.
-TEST_F(Toolkit, PlacesAndTextsAtStart) {
     // align: how a label sets its text, 'C' centred, 'L' from the left; '-'
     // for the other gadgets.
     const struct {
@@ -194,9 +192,6 @@ TEST_F(Toolkit, PlacesAndTextsAtStart) {
             EXPECT_EQ(driver::centred(control.number), control.align == 'C') << control.number;
         }
     }
-}
-
-TEST_F(Toolkit, StatesAtStart) {
     const std::vector<std::u16string> items = {
         u"?",           u"Not Present (Grey)", u"Used (Yellow)", u"1st (Green)",
         u"2nd (Green)", u"3rd (Green)",        u"4th (Green)",   u"5th (Green)"};

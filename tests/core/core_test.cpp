@@ -19,7 +19,7 @@ namespace fake {
 // control from one the core destroyed.
 struct Control {
     ui::GadgetKind kind;
-    int number = 0, font = 0, items = 0, selected = -1;
+    int font = 0, items = 0, selected = -1;
     bool ticked = false, destroyed = false;
 };
 struct Window {
@@ -58,11 +58,10 @@ void destroyWindow(Native) {
     for (const auto& control : fake::controls)
         control->destroyed = true;
 }
-Native createControl(Native, GadgetKind kind, int number, Box, const std::u16string&, int,
-                     int font) {
+Native createControl(Native, GadgetKind kind, int, Box, const std::u16string&, int, int font) {
     if (std::exchange(fake::refuseNext, false))
         return nullptr;
-    Native made = fake::controls.emplace_back(new fake::Control{kind, number, font}).get();
+    Native made = fake::controls.emplace_back(new fake::Control{kind, font}).get();
     return &fake::changed(made);
 }
 void destroyControl(Native control) { fake::changed(control).destroyed = true; }
@@ -115,171 +114,7 @@ int eventsDuring(const std::function<void()>& operation) {
     return events;
 }
 
-struct Case {
-    const char* name;
-    std::function<void()> run;
-};
-
-const Case cases[] = {
-    {"UnknownNumbersAndKindsWithoutTheOperationDoNothingAndReadZero",
-     [] {
-         const int changes = fake::changes;
-         for (int number : {kUnknown, 0, -5}) {
-             setText(number, u"x");
-             setState(number, 1);
-             addItem(number, -1, u"x");
-             setHidden(number, 1);
-             setColour(number, kBackground, 0);
-             setFont(number, 256);
-             removeAllItems(number);
-             setAccessibleName(number, u"x", u"");
-             setLabelledBy(kList, number);
-             EXPECT_EQ(getState(number), 0);
-             EXPECT_EQ(core::nativeGadget(number), nullptr);
-         }
-         setText(kList, u"x");
-         addItem(kTick, -1, u"x");
-         setState(kButton, 1);
-         setState(kArea, 1);
-         setColour(kButton, kBackground, 0);
-         removeAllItems(kList);
-         for (int number : {kButton, kLabel, kArea})
-             EXPECT_EQ(getState(number), 0);
-         EXPECT_EQ(fake::changes, changes);
-         EXPECT_EQ(core::labelLook(kButton).brush, nullptr);
-     }},
-    // What the platform reports while the program writes a text, a state or
-    // an item, or makes a text area, is not the user's; the rest stays.
-    {"OnlyTheProgramsOwnWritesAreSilenced",
-     [] {
-         const std::pair<std::function<void()>, int> operations[] = {
-             {[] { setText(kArea, u"x"); }, 0},
-             {[] { setState(kTick, 1); }, 0},
-             {[] { setState(kList, 1); }, 0},
-             {[] { addItem(kList, 0, u"z"); }, 0},
-             {[] { newTextArea(20, 0, 0, 9, 9, kTextAreaWrap); }, 0},
-             {[] { removeAllItems(kArea); }, 1},
-             {[] { setColour(kLabel, kForeground, 0); }, 1},
-             {[] { setHidden(kTick, 1); }, 1},
-             {[] { setFont(kArea, 256); }, 1},
-         };
-         for (const auto& [operation, events] : operations)
-             EXPECT_EQ(eventsDuring(operation), events) << &operation - &operations[0].first;
-         EXPECT_EQ(getState(kTick) * 10 + getState(kList), 11);
-     }},
-    {"OnlyIdenticalReportsInARowMergeAndTheOldestComesFirst",
-     [] {
-         const std::pair<int, int> reports[] = {{kArea, kFocus},
-                                                {kArea, kChange},
-                                                {kArea, kChange},
-                                                {kButton, kChange},
-                                                {kArea, kChange}};
-         for (const auto& [source, type] : reports)
-             core::reportGadget(source, type);
-         for (int i : {0, 1, 3, 4}) {
-             EXPECT_EQ(nextEvent(), kGadgetEvent);
-             EXPECT_EQ(std::pair(eventSource(), eventType()), reports[i]);
-         }
-         EXPECT_EQ(detail::pendingEventCount(), 0);
-         // The platform's own numbers never pass for an event.
-         for (const int code : {kGadgetEvent, kCloseRequest, 7}) {
-             fake::platformCode = code;
-             EXPECT_EQ(nextEvent(), code == 7 ? 7 : 0);
-         }
-         fake::platformCode = 0;
-         core::reportGadget(kArea, kChange);
-         closeToolkit(); // takes every waiting event with it
-         initToolkit();
-         EXPECT_EQ(nextEvent(), 0);
-     }},
-    {"AWindowNumberInUseOrRefusedStaysAsItWas",
-     [] {
-         EXPECT_EQ(newWindow(1, 0, 0, 50, 50, u"again", 0), 0);
-         fake::refuseNext = true;
-         EXPECT_EQ(newWindow(2, 0, 0, 50, 50, u"refused", 0), 0);
-         EXPECT_EQ(fake::windows.size(), 1u);
-         EXPECT_EQ(newButton(kUnknown, 0, 0, 9, 9, u"b"), 1); // still into window 1
-         EXPECT_EQ(core::windowNumber(core::nativeWindow(1)), 1);
-         EXPECT_EQ(newWindow(2, 0, 0, 50, 50, u"now", 0), 1);
-         EXPECT_EQ(core::nativeWindow(1), fake::windows.front().get());
-     }},
-    {"EachCreatingOperationTellsWhetherItMadeItsObject",
-     [] {
-         const std::function<int(int)> makers[] = {
-             [](int n) { return newButton(n, 0, 0, 9, 9, u"b"); },
-             [](int n) { return newLabel(n, 0, 0, 9, 9, u"l", 0); },
-             [](int n) { return newDropDownList(n, 0, 0, 9, 9); },
-             [](int n) { return newTickBox(n, 0, 0, 9, 9, u""); },
-             [](int n) { return newTextArea(n, 0, 0, 9, 9, 0); },
-             [](int n) { return newWindow(n, 0, 0, 1, 1, u"w", 0); },
-         };
-         int number = 100;
-         for (const auto& make : makers) {
-             ++number;
-             fake::refuseNext = true;
-             EXPECT_EQ(make(number), 0) << number; // the platform refused
-             EXPECT_EQ(make(-number), 0) << number;
-             EXPECT_FALSE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
-             EXPECT_EQ(make(number), 1) << number;
-             EXPECT_TRUE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
-         }
-     }},
-    {"AGadgetNumberAgainReplacesTheGadgetUnlessRefused",
-     [] {
-         Native old = core::nativeGadget(kButton);
-         fake::refuseNext = true;
-         EXPECT_EQ(newLabel(kButton, 0, 0, 9, 9, u"l", 0), 0);
-         EXPECT_EQ(core::nativeGadget(kButton), old);
-         EXPECT_EQ(newLabel(kButton, 0, 0, 9, 9, u"l", 0), 1);
-         EXPECT_TRUE(static_cast<fake::Control*>(old)->destroyed);
-         EXPECT_EQ(core::gadgetNumber(core::nativeGadget(kButton)), kButton);
-         fake::windows.front()->focused = static_cast<fake::Control*>(core::nativeGadget(kButton2));
-         ASSERT_TRUE(core::tabKey(1, false)); // the label in the button's place takes no focus
-         EXPECT_EQ(core::gadgetNumber(fake::windows.front()->focused), kList);
-     }},
-    // The focus comes back on activation, whatever hid meanwhile, but never
-    // to a gadget that hid itself; and the fonts asked for all new gadgets.
-    {"TheFocusComesBackOnActivationAndNewGadgetsTakeTheFontAskedFor",
-     [] {
-         auto& window = *fake::windows.front();
-         window.focused = static_cast<fake::Control*>(core::nativeGadget(kList));
-         core::windowDeactivated(1);
-         window.focused = nullptr;
-         setHidden(kTick, 1);
-         core::windowActivated(1);
-         EXPECT_EQ(core::gadgetNumber(window.focused), kList);
-         core::windowDeactivated(1);
-         setHidden(kList, 1);
-         core::windowActivated(1);
-         EXPECT_EQ(window.focused, nullptr);
-         setFont(kAllNewGadgets, 256);
-         newTextArea(20, 0, 0, 9, 9, 0);
-         EXPECT_EQ(static_cast<fake::Control*>(core::nativeGadget(20))->font, 256);
-     }},
-    {"OneBrushPerBackgroundColourInUse",
-     [] {
-         EXPECT_EQ(core::labelLook(kLabel).background, -1); // none yet
-         const int red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
-         setColour(kLabel, kBackground, red);
-         setColour(kLabel2, kBackground, red);
-         setColour(kLabel2, kForeground, blue);
-         EXPECT_EQ(fake::liveBrushes, 1);
-         setColour(kLabel2, kBackground, blue);
-         EXPECT_EQ(fake::liveBrushes, 2);
-         EXPECT_EQ(core::labelLook(kLabel2).background, blue);
-         EXPECT_NE(core::labelLook(kLabel2).brush, nullptr);
-         setColour(kLabel, kBackground, -7); // "none"
-         EXPECT_EQ(core::labelLook(kLabel).background, -1);
-         EXPECT_EQ(fake::liveBrushes, 1);
-         EXPECT_EQ(core::liveBrushCount(), 1);
-         newButton(kLabel2, 0, 0, 9, 9, u"b"); // the label goes, and its brush
-         EXPECT_EQ(fake::liveBrushes, 0);
-     }},
-};
-
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
-class Core : public testing::TestWithParam<Case> {
+class Core : public testing::Test {
   protected:
     void SetUp() override {
         initToolkit();
@@ -304,9 +139,155 @@ class Core : public testing::TestWithParam<Case> {
     }
 };
 
-TEST_P(Core, Case) { GetParam().run(); }
+TEST_F(Core, UnknownNumbersAndKindsWithoutTheOperationDoNothingAndReadZero) {
+    const int changes = fake::changes;
+    for (int number : {kUnknown, 0, -5}) {
+        setText(number, u"x");
+        setState(number, 1);
+        addItem(number, -1, u"x");
+        setHidden(number, 1);
+        setColour(number, kBackground, 0);
+        setFont(number, 256);
+        removeAllItems(number);
+        setAccessibleName(number, u"x", u"");
+        setLabelledBy(kList, number);
+        EXPECT_EQ(getState(number), 0);
+        EXPECT_EQ(core::nativeGadget(number), nullptr);
+    }
+    setText(kList, u"x");
+    addItem(kTick, -1, u"x");
+    setState(kButton, 1);
+    setState(kArea, 1);
+    setColour(kButton, kBackground, 0);
+    removeAllItems(kList);
+    for (int number : {kButton, kLabel, kArea})
+        EXPECT_EQ(getState(number), 0);
+    EXPECT_EQ(fake::changes, changes);
+    EXPECT_EQ(core::labelLook(kButton).brush, nullptr);
+}
 
-INSTANTIATE_TEST_SUITE_P(Cases, Core, testing::ValuesIn(cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+// What the platform reports while the program writes a text, a state or
+// an item, or makes a text area, is not the user's; the rest stays.
+TEST_F(Core, OnlyTheProgramsOwnWritesAreSilenced) {
+    const std::pair<std::function<void()>, int> operations[] = {
+        {[] { setText(kArea, u"x"); }, 0},
+        {[] { setState(kTick, 1); }, 0},
+        {[] { setState(kList, 1); }, 0},
+        {[] { addItem(kList, 0, u"z"); }, 0},
+        {[] { newTextArea(20, 0, 0, 9, 9, kTextAreaWrap); }, 0},
+        {[] { removeAllItems(kArea); }, 1},
+        {[] { setColour(kLabel, kForeground, 0); }, 1},
+        {[] { setHidden(kTick, 1); }, 1},
+        {[] { setFont(kArea, 256); }, 1},
+    };
+    for (const auto& [operation, events] : operations)
+        EXPECT_EQ(eventsDuring(operation), events) << &operation - &operations[0].first;
+    EXPECT_EQ(getState(kTick) * 10 + getState(kList), 11);
+}
+
+TEST_F(Core, OnlyIdenticalReportsInARowMergeAndTheOldestComesFirst) {
+    const std::pair<int, int> reports[] = {
+        {kArea, kFocus}, {kArea, kChange}, {kArea, kChange}, {kButton, kChange}, {kArea, kChange}};
+    for (const auto& [source, type] : reports)
+        core::reportGadget(source, type);
+    for (int i : {0, 1, 3, 4}) {
+        EXPECT_EQ(nextEvent(), kGadgetEvent);
+        EXPECT_EQ(std::pair(eventSource(), eventType()), reports[i]);
+    }
+    EXPECT_EQ(detail::pendingEventCount(), 0);
+    // The platform's own numbers never pass for an event.
+    for (const int code : {kGadgetEvent, kCloseRequest, 7}) {
+        fake::platformCode = code;
+        EXPECT_EQ(nextEvent(), code == 7 ? 7 : 0);
+    }
+    fake::platformCode = 0;
+    core::reportGadget(kArea, kChange);
+    closeToolkit(); // takes every waiting event with it
+    initToolkit();
+    EXPECT_EQ(nextEvent(), 0);
+}
+
+TEST_F(Core, AWindowNumberInUseOrRefusedStaysAsItWas) {
+    EXPECT_EQ(newWindow(1, 0, 0, 50, 50, u"again", 0), 0);
+    fake::refuseNext = true;
+    EXPECT_EQ(newWindow(2, 0, 0, 50, 50, u"refused", 0), 0);
+    EXPECT_EQ(fake::windows.size(), 1u);
+    EXPECT_EQ(newButton(kUnknown, 0, 0, 9, 9, u"b"), 1); // still into window 1
+    EXPECT_EQ(core::windowNumber(core::nativeWindow(1)), 1);
+    EXPECT_EQ(newWindow(2, 0, 0, 50, 50, u"now", 0), 1);
+    EXPECT_EQ(core::nativeWindow(1), fake::windows.front().get());
+}
+
+TEST_F(Core, EachCreatingOperationTellsWhetherItMadeItsObject) {
+    const std::function<int(int)> makers[] = {
+        [](int n) { return newButton(n, 0, 0, 9, 9, u"b"); },
+        [](int n) { return newLabel(n, 0, 0, 9, 9, u"l", 0); },
+        [](int n) { return newDropDownList(n, 0, 0, 9, 9); },
+        [](int n) { return newTickBox(n, 0, 0, 9, 9, u""); },
+        [](int n) { return newTextArea(n, 0, 0, 9, 9, 0); },
+        [](int n) { return newWindow(n, 0, 0, 1, 1, u"w", 0); },
+    };
+    int number = 100;
+    for (const auto& make : makers) {
+        ++number;
+        fake::refuseNext = true;
+        EXPECT_EQ(make(number), 0) << number; // the platform refused
+        EXPECT_EQ(make(-number), 0) << number;
+        EXPECT_FALSE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
+        EXPECT_EQ(make(number), 1) << number;
+        EXPECT_TRUE(core::nativeGadget(number) || core::nativeWindow(number)) << number;
+    }
+}
+
+TEST_F(Core, AGadgetNumberAgainReplacesTheGadgetUnlessRefused) {
+    Native old = core::nativeGadget(kButton);
+    fake::refuseNext = true;
+    EXPECT_EQ(newLabel(kButton, 0, 0, 9, 9, u"l", 0), 0);
+    EXPECT_EQ(core::nativeGadget(kButton), old);
+    EXPECT_EQ(newLabel(kButton, 0, 0, 9, 9, u"l", 0), 1);
+    EXPECT_TRUE(static_cast<fake::Control*>(old)->destroyed);
+    EXPECT_EQ(core::gadgetNumber(core::nativeGadget(kButton)), kButton);
+    fake::windows.front()->focused = static_cast<fake::Control*>(core::nativeGadget(kButton2));
+    ASSERT_TRUE(core::tabKey(1, false)); // the label in the button's place takes no focus
+    EXPECT_EQ(core::gadgetNumber(fake::windows.front()->focused), kList);
+}
+
+// The focus comes back on activation, whatever hid meanwhile, but never
+// to a gadget that hid itself; and the fonts asked for all new gadgets.
+TEST_F(Core, TheFocusComesBackOnActivationAndNewGadgetsTakeTheFontAskedFor) {
+    auto& window = *fake::windows.front();
+    window.focused = static_cast<fake::Control*>(core::nativeGadget(kList));
+    core::windowDeactivated(1);
+    window.focused = nullptr;
+    setHidden(kTick, 1);
+    core::windowActivated(1);
+    EXPECT_EQ(core::gadgetNumber(window.focused), kList);
+    core::windowDeactivated(1);
+    setHidden(kList, 1);
+    core::windowActivated(1);
+    EXPECT_EQ(window.focused, nullptr);
+    setFont(kAllNewGadgets, 256);
+    newTextArea(20, 0, 0, 9, 9, 0);
+    EXPECT_EQ(static_cast<fake::Control*>(core::nativeGadget(20))->font, 256);
+}
+
+TEST_F(Core, OneBrushPerBackgroundColourInUse) {
+    EXPECT_EQ(core::labelLook(kLabel).background, -1); // none yet
+    const int red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
+    setColour(kLabel, kBackground, red);
+    setColour(kLabel2, kBackground, red);
+    setColour(kLabel2, kForeground, blue);
+    EXPECT_EQ(fake::liveBrushes, 1);
+    setColour(kLabel2, kBackground, blue);
+    EXPECT_EQ(fake::liveBrushes, 2);
+    EXPECT_EQ(core::labelLook(kLabel2).background, blue);
+    EXPECT_NE(core::labelLook(kLabel2).brush, nullptr);
+    setColour(kLabel, kBackground, -7); // "none"
+    EXPECT_EQ(core::labelLook(kLabel).background, -1);
+    EXPECT_EQ(fake::liveBrushes, 1);
+    EXPECT_EQ(core::liveBrushCount(), 1);
+    newButton(kLabel2, 0, 0, 9, 9, u"b"); // the label goes, and its brush
+    EXPECT_EQ(fake::liveBrushes, 0);
+}
 
 } // namespace
