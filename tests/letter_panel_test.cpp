@@ -47,15 +47,13 @@ TEST_F(LetterPanel, LabelColoursAndTickBoxesFollowTheState) {
 // Ticks outlast their row's other states and apply again when it is yellow
 // again; reset clears every state and tick, at both ends of the panel.
 TEST_F(LetterPanel, TicksAreKeptWhileHiddenAndClearedByReset) {
-    const std::vector<std::u16string> five = {u"CRANE", u"EERIE", u"THEME", u"BLOOD", u"SPELT"};
-    loadWordFile(five);
+    const std::string five = "CRANE\nEERIE\nTHEME\nBLOOD\nSPELT\n";
+    load(five);
     chooseLetterState(kE, Present);
     clickTickBox(kE, 2);
-    EXPECT_EQ(resultTextContent(), u"CRANE   THEME   SPELT   ");
-
-    loadWordFile(five);
     chooseLetterState(kE, Unmarked);
     clickTickBox(kE, 2); // hidden: the click hits nothing
+    load(five);
     chooseLetterState(kE, Present);
     EXPECT_EQ(resultTextContent(), u"CRANE   THEME   SPELT   ");
 
@@ -80,8 +78,8 @@ TEST_F(LetterPanel, OnlyALoadBringsWordsBack) {
     chooseLetterState(kE, Present); // the empty entry holds no E
     EXPECT_EQ(countLabelText(), u"Words: 0");
 
-    const std::vector<std::u16string> three = {u"CRANE", u"SLATE", u"TRACE"};
-    loadWordFile(three);
+    const std::string three = "CRANE\nSLATE\nTRACE\n";
+    load(three);
     EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     chooseLetterState(kS, Absent);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
@@ -89,7 +87,7 @@ TEST_F(LetterPanel, OnlyALoadBringsWordsBack) {
     pressButton(gadget::kResetButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");
     chooseLetterState(kS, Absent);
-    loadWordFile(three);
+    load(three);
     EXPECT_EQ(resultTextContent(), u"CRANE   SLATE   TRACE   ");
     pressButton(gadget::kParseButton);
     EXPECT_EQ(resultTextContent(), u"CRANE   TRACE   ");

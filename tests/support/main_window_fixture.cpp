@@ -60,14 +60,3 @@ void load(std::string_view bytes) {
     std::ofstream("words.txt", std::ios::binary).write(bytes.data(), std::ssize(bytes));
     pressButton(gadget::kLoadButton);
 }
-
-void loadWordFile(const std::vector<std::u16string>& lines) {
-    std::string bytes;
-    for (const std::u16string& line : lines) {
-        for (const char16_t unit : line)
-            bytes += unit < 0x80 ? std::string(1, char(unit))
-                                 : std::string{char(0xC0 | unit >> 6), char(0x80 | (unit & 0x3F))};
-        bytes += '\n';
-    }
-    load(bytes);
-}

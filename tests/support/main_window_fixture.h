@@ -12,7 +12,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -28,8 +27,6 @@ void clickTickBox(int k, int p);
 // Writes the bytes, exactly, to words.txt in a scratch current directory of
 // the test program's own and presses the load button.
 void load(std::string_view bytes);
-// The same with one line per word, in UTF-8 (the tests' words stay below U+0800).
-void loadWordFile(const std::vector<std::u16string>& lines);
 
 inline std::u16string countLabelText() { return driver::text(gadget::kCountLabel); }
 inline std::u16string resultTextContent() { return driver::text(gadget::kResultText); }
