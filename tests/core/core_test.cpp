@@ -271,21 +271,16 @@ TEST_F(Core, TheFocusComesBackOnActivationAndNewGadgetsTakeTheFontAskedFor) {
     EXPECT_EQ(static_cast<fake::Control*>(core::nativeGadget(20))->font, 256);
 }
 
-TEST_F(Core, OneBrushPerBackgroundColourInUse) {
+// Counting and filling are the toolkit test's, on the real platforms; here,
+// what they cannot show.
+TEST_F(Core, ABrushGoesWithTheLastLabelOfItsColour) {
     EXPECT_EQ(core::labelLook(kLabel).background, -1); // none yet
-    const int red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
-    setColour(kLabel, kBackground, red);
-    setColour(kLabel2, kBackground, red);
-    setColour(kLabel2, kForeground, blue);
-    EXPECT_EQ(fake::liveBrushes, 1);
-    setColour(kLabel2, kBackground, blue);
-    EXPECT_EQ(fake::liveBrushes, 2);
-    EXPECT_EQ(core::labelLook(kLabel2).background, blue);
-    EXPECT_NE(core::labelLook(kLabel2).brush, nullptr);
-    setColour(kLabel, kBackground, -7); // "none"
+    setColour(kLabel, kBackground, 0xFF);
+    setColour(kLabel2, kBackground, 0xFF);
+    setColour(kLabel2, kForeground, 0xFF00); // a text colour needs no brush
+    setColour(kLabel, kBackground, -7);      // any negative colour is none
     EXPECT_EQ(core::labelLook(kLabel).background, -1);
     EXPECT_EQ(fake::liveBrushes, 1);
-    EXPECT_EQ(core::liveBrushCount(), 1);
     newButton(kLabel2, 0, 0, 9, 9, u"b"); // the label goes, and its brush
     EXPECT_EQ(fake::liveBrushes, 0);
 }
