@@ -14,7 +14,6 @@
 #include "ui/core/event_queue.h"
 
 #include <string>
-#include <vector>
 
 namespace driver {
 
@@ -69,7 +68,6 @@ bool shown(int number);
 Place place(int number);         // in the client coordinates of its window
 std::u16string text(int number); // as shown: a list shows its selected item
 bool centred(int label);         // its text centred across its box, not from the left
-std::vector<std::u16string> items(int list);
 Look labelLook(int label);
 int buttonFace(); // the platform's button-face colour, packed
 Font font(int number);

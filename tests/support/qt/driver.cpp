@@ -103,14 +103,6 @@ bool centred(int label) {
     return (static_cast<QLabel*>(widget(label))->alignment() & Qt::AlignHCenter) != 0;
 }
 
-std::vector<std::u16string> items(int list) {
-    auto* combo = static_cast<QComboBox*>(widget(list));
-    std::vector<std::u16string> texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts.push_back(u16(combo->itemText(i)));
-    return texts;
-}
-
 // A label that does not fill its background shows its window's.
 Look labelLook(int label) {
     QWidget* gadget = widget(label);

@@ -103,16 +103,6 @@ bool centred(int label) {
     return (GetWindowLongW(handle(label), GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
 }
 
-std::vector<std::u16string> items(int list) {
-    std::vector<std::u16string> texts;
-    for (WPARAM i = 0; i < WPARAM(SendMessageW(handle(list), CB_GETCOUNT, 0, 0)); ++i) {
-        std::wstring text(size_t(SendMessageW(handle(list), CB_GETLBTEXTLEN, i, 0)), L'\0');
-        SendMessageW(handle(list), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        texts.push_back(u16(text));
-    }
-    return texts;
-}
-
 // Asks the window for the label's colours, as the label does before it
 // paints, on a fresh device context (whose text colour is black).
 Look labelLook(int label) {
