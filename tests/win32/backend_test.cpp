@@ -138,7 +138,8 @@ TEST_F(Win32Backend, MouseChoiceInTheOpenListIsOneChange) {
 }
 
 // Windows 10 and 11 take the visual-styles branch: the list's drop height,
-// the text area's border; the closed list keeps its height, with any font.
+// the text area's border and its paint; the closed list keeps its height,
+// with any font.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
     for (const bool themed : {false, true}) {
@@ -150,10 +151,19 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
         SendMessageW(handle(letterList(0)), CB_GETDROPPEDCONTROLRECT, 0, LPARAM(&dropped));
         dropHeight[themed] = dropped.bottom - dropped.top;
         EXPECT_EQ(driver::place(letterList(0)).height, 21);
-        const LONG_PTR edge = GetWindowLongPtrW(handle(kResultText), GWL_EXSTYLE);
-        const LONG_PTR border = GetWindowLongPtrW(handle(kResultText), GWL_STYLE);
+        const HWND area = handle(kResultText);
+        const LONG_PTR edge = GetWindowLongPtrW(area, GWL_EXSTYLE);
+        const LONG_PTR border = GetWindowLongPtrW(area, GWL_STYLE);
         EXPECT_EQ((edge & WS_EX_CLIENTEDGE) != 0, !themed);
         EXPECT_EQ((border & WS_BORDER) != 0, themed);
+        // Painted: with a theme on (as in a new Wine prefix), its border, one
+        // colour on both sides; else the sunken edge, dark on the left only.
+        RedrawWindow(area, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const HDC frame = GetWindowDC(area);
+        const driver::Place at = driver::place(kResultText);
+        EXPECT_EQ(GetPixel(frame, 0, at.height / 2) == GetPixel(frame, at.width - 1, at.height / 2),
+                  themed);
+        ReleaseDC(area, frame);
         const HFONT large = CreateFontW(40, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
         for (const int font : {int(INT_PTR(large)), 256, ui::kDefaultFont}) {
             ui::setFont(letterList(1), font);
