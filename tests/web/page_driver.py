@@ -72,8 +72,7 @@ class Page(webdriver.Chrome):
         # the text is held to its end. Returns the gadget focused after.
         (self.at(number) if number else self.switch_to.active_element).send_keys(text)
         self.next_frame()
-        return self.js("const at = document.activeElement.closest('[id^=gadget-]');"
-                       "return at ? Number(at.id.slice(7)) : 0;")
+        return self.js("return +(document.activeElement.closest('[id^=gadget]')?.id.slice(7) ?? 0)")
 
     def words(self):
         return self.at(2).get_attribute('value')
