@@ -6,19 +6,6 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
-#include <string>
-
-// The table's word file: its bytes, with \xHH for the byte HH.
-static std::string wordFile(const std::string& field) {
-    std::string bytes;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const bool escaped = field.compare(i, 2, "\\x") == 0;
-        bytes +=
-            escaped ? static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16)) : field[i];
-        i += escaped ? 3 : 0;
-    }
-    return bytes;
-}
 
 using WebGames = MainWindowTest;
 
@@ -29,16 +16,17 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
         std::smatch field;
         if (line.empty() || line[0] == '#')
             continue;
-        ASSERT_TRUE(std::regex_match(line, field, std::regex("(.*) \\| (.*) \\| (.*) \\| (.*)")))
-            << line;
-        load(wordFile(field[1]));
+        ASSERT_TRUE(std::regex_match(line, field, std::regex("(.*) \\| (.*) \\| (.*) \\| (.*)")));
+        // The word file's bytes, with \xHH for the byte HH.
+        std::string bytes = field[1];
+        for (auto at = bytes.find("\\x"); at != std::string::npos; at = bytes.find("\\x", at + 1))
+            bytes.replace(at, 4, 1,
+                          static_cast<char>(std::stoi(bytes.substr(at + 2, 2), nullptr, 16)));
+        load(bytes);
         std::istringstream choices(field[2]);
-        for (std::string choice; choices >> choice && choice != "-";) {
-            if (choice[1] == '@')
-                clickTickBox(choice[0] - 'A', choice[2] - '0');
-            else
-                chooseLetterState(choice[0] - 'A', choice[1] - '0');
-        }
+        for (std::string choice; choices >> choice && choice != "-";)
+            choice[1] == '@' ? clickTickBox(choice[0] - 'A', choice[2] - '0')
+                             : chooseLetterState(choice[0] - 'A', choice[1] - '0');
         // The list shows every word followed by three spaces.
         const std::string list = std::regex_replace(field[4].str() + ' ', std::regex(" "), "   ");
         EXPECT_EQ(countLabelText(), decodeUtf8(field[3].str())) << line;

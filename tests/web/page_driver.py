@@ -19,15 +19,7 @@ FILES = tempfile.TemporaryDirectory()  # the word files given to the pages
 CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                   '--disable-background-networking', '--disable-component-update',
                   '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,1000']
-
-
-def tick_box(k, p):  # letter k's tick box at position p
-    return 58 + 5 * k + p
-
-
-class QuietHandler(SimpleHTTPRequestHandler):
-    def log_message(self, *_):
-        pass
+QuietHandler = type('QuietHandler', (SimpleHTTPRequestHandler,), {'log_message': lambda *_: None})
 
 
 def serve():
@@ -40,13 +32,13 @@ def serve():
 
 
 class Page(webdriver.Chrome):
-    # A browser of its own on the page, driven as a user would.
+    # A browser of its own on the page, driven as a user would. Every action
+    # waits until the page has painted a frame after it.
     js = webdriver.Chrome.execute_script
 
     def __init__(self, url):
         options = webdriver.ChromeOptions()
-        for flag in CHROMIUM_FLAGS:
-            options.add_argument(flag)
+        options.arguments.extend(CHROMIUM_FLAGS)
         super().__init__(options=options)
         self.open(url)
 
@@ -60,7 +52,6 @@ class Page(webdriver.Chrome):
         WebDriverWait(self, seconds).until(lambda _: self.js(script))
 
     def next_frame(self):
-        # Waits until the page has painted a frame after what went before.
         self.execute_async_script('requestAnimationFrame(() => setTimeout(arguments[0]))')
 
     def at(self, name):
@@ -76,10 +67,12 @@ class Page(webdriver.Chrome):
         Select(self.at(3 + k)).select_by_index(state)
         self.next_frame()
 
-    def keys(self, text):
-        # Types into the focused element; a Shift in the text is held to its end.
-        self.switch_to.active_element.send_keys(text)
+    def keys(self, text, number=None):
+        # Types into that control (the focused element if none); a Shift in
+        # the text is held to its end. Returns the gadget focused after.
+        (self.at(number) if number else self.switch_to.active_element).send_keys(text)
         self.next_frame()
+        return self.js("return +(document.activeElement.closest('[id^=gadget]')?.id.slice(7) ?? 0)")
 
     def words(self):
         return self.at(2).get_attribute('value')
