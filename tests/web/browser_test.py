@@ -20,7 +20,8 @@ MEASURE = """
 const window_ = document.querySelector('.window');
 const shrunk = window_.getBoundingClientRect().width < 400;
 return [[window_.offsetWidth, window_.offsetHeight, shrunk], ...[...window_.children].map(node => {
-  const hidden = node.hidden, s = getComputedStyle(node), named = node.larkspinInput || node;
+  const hidden = node.hidden, s = getComputedStyle(node);
+  const named = node.querySelector('input') || node;
   node.hidden = false;
   const box = [node.offsetLeft, node.offsetTop, node.offsetWidth, node.offsetHeight];
   node.hidden = hidden;
