@@ -1,16 +1,18 @@
 // What only the Qt toolkit layer shows: tick boxes under the mouse and the
-// keyboard. What a screen reader reads is tests/smoke/read_accessibility_bus.py's.
-#include "layout/gadget_numbers.h"
+// keyboard, the result area's keys, the focus on activation, and the window
+// drawn for tests/qt/font_dpi.sh. What a screen reader reads is
+// tests/smoke/read_accessibility_bus.py's.
 #include "tests/support/main_window_fixture.h"
-#include "ui/backend.h"
-#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
-#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
-#include <QWindow>
+
+#include <cstdlib>
 
 namespace {
 
@@ -32,16 +34,15 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
     for (const QPoint& corner :
          {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {
         QTest::mouseClick(mainWindow()->windowHandle(), Qt::LeftButton, {}, corner);
-        EXPECT_EQ(ui::getState(box), ticked = 1 - ticked) << corner.x() << "," << corner.y();
-        ASSERT_EQ(ui::detail::pendingEventCount(), 1) << corner.x() << "," << corner.y();
+        ASSERT_EQ(driver::pendingEvents(), 1) << corner.x() << "," << corner.y();
         EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
-        EXPECT_EQ(std::pair(ui::eventSource(), ui::eventType()), std::pair(box, ui::kClick));
+        EXPECT_EQ(std::tuple(ui::getState(box), ui::eventSource(), ui::eventType()),
+                  std::tuple(ticked = 1 - ticked, box, ui::kClick));
     }
     ASSERT_EQ(mainWindow()->focusWidget(), widget(box));
     ui::setHidden(box, 1);
     QTest::keyClick(mainWindow()->windowHandle(), Qt::Key_Space);
-    EXPECT_EQ(ui::detail::pendingEventCount(), 0);
-    EXPECT_EQ(ui::getState(box), 0);
+    EXPECT_EQ(std::pair(driver::pendingEvents(), ui::getState(box)), std::pair(0, 0));
 }
 
 // The result area wraps its lines: a long line needs no sideways scrolling.
@@ -59,24 +60,41 @@ TEST_F(QtLayerTest, TheResultAreaWrapsAtItsWidthAndTakesCtrlKeys) {
 // own memory of the focus brings back no gadget that hid meanwhile.
 TEST_F(QtLayerTest, TheFocusComesBackWhenTheWindowIsActiveAgain) {
     QWidget other;
-    const auto switchAway = [&] {
+    driver::focus(kParseButton);
+    for (const int hidden : {0, 1}) {
         other.show();
         other.activateWindow();
         driver::settle();
         ASSERT_EQ(driver::focused(), 0);
-    };
-    const auto switchBack = [] {
+        ui::setHidden(kParseButton, hidden);
         mainWindow()->activateWindow();
         driver::settle();
-    };
-    driver::focus(kParseButton);
-    switchAway();
-    switchBack();
-    EXPECT_EQ(driver::focused(), kParseButton);
-    switchAway();
-    ui::setHidden(kParseButton, 1);
-    switchBack();
-    EXPECT_EQ(driver::focused(), 0);
+        EXPECT_EQ(driver::focused(), hidden ? 0 : kParseButton);
+    }
+}
+
+// Only for tests/qt/font_dpi.sh, which compares the drawings made on screens
+// of several DPIs: draws the window, with something of every kind on show,
+// and its open letter list into FOLDER/DPI-window.png and FOLDER/DPI-list.png,
+// named by the DPI that Qt found, as LARKSPIN_DRAW_INTO=FOLDER asks.
+TEST_F(QtLayerTest, DrawTheWindowForTheFontDpiTest) {
+    const char* folder = std::getenv("LARKSPIN_DRAW_INTO");
+    if (!folder)
+        GTEST_SKIP() << "not asked for by LARKSPIN_DRAW_INTO";
+    ui::setState(letterList(0), 1); // the longest item, "Not Present (Grey)"
+    ui::setState(letterList(1), 2); // "Used (Yellow)": its boxes show, one ticked
+    for (int p = 1; p <= kPositions; ++p)
+        ui::setHidden(tickBox(1, p), 0);
+    ui::setState(tickBox(1, 2), 1);
+    ui::setText(kCountLabel, u"Words: 12972");
+    ui::setText(kResultText, QString("CRANE   ").repeated(500).toStdU16String());
+    auto* list = static_cast<QComboBox*>(widget(letterList(0)));
+    list->showPopup();
+    driver::settle();
+    const QString prefix = QString::fromLocal8Bit(folder) + "/" +
+                           QString::number(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    EXPECT_TRUE(mainWindow()->grab().save(prefix + "-window.png"));
+    EXPECT_TRUE(list->view()->window()->grab().save(prefix + "-list.png"));
 }
 
 } // namespace
