@@ -18,11 +18,10 @@ int packed(const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; 
 
 std::u16string u16(const QString& text) { return text.toStdU16String(); }
 
-// Keys go to the open list, else the focused widget, else the active window.
+// An open list holds the focus: keys go to the focused widget, else the active window.
 QWidget* keyTarget() {
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused : QApplication::activeWindow();
 }
 
 } // namespace
