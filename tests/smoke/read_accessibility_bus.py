@@ -60,6 +60,5 @@ pyatspi.Registry.registerEventListener(
     lambda event: event.source == count and names.append(event.source.name),
     "object:property-change:accessible-name")
 load.queryAction().doAction(0)
-wait_for(lambda: count.name and names[-1:] == [count.name], 20)
-if not count.name.startswith("Words: ") or names[-1:] != [count.name]:
+if not wait_for(lambda: count.name.startswith("Words: ") and names[-1:] == [count.name], 20):
     sys.exit("FAIL: count after a load %r, its changes reported %r" % (count.name, names))

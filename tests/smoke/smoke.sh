@@ -14,7 +14,7 @@
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
-fail() { echo "FAIL: $1"; kill "${pid:-}" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $1"; exit 1; }
 # Tries the condition (a command line) for up to the seconds given.
 within() { for _ in $(seq $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done; return 1; }
 # The client area's size and the place of the window manager's frame round it.
@@ -25,8 +25,8 @@ geometry() {
 }
 
 Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap '[[ $program != *.exe ]] || wineserver -k; kill $xvfb ${wm:-} 2>/dev/null; rm -rf "$work"' EXIT
+# The display, the window manager and the program, if it still runs, go at the end.
+trap '[[ $program != *.exe ]] || wineserver -k; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 within 10 '[[ -s "$work/display" ]]'
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 if (($# > 1)); then
@@ -54,7 +54,6 @@ else
 fi
 
 openbox >/dev/null 2>&1 &
-wm=$!
 within 20 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start"
 "${start[@]}" </dev/null &
 pid=$!
