@@ -36,7 +36,7 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
         EXPECT_EQ(std::tuple(ui::getState(box), ui::eventSource(), ui::eventType()),
                   std::tuple(ticked = 1 - ticked, box, ui::kClick));
     }
-    ASSERT_EQ(mainWindow()->focusWidget(), widget(box));
+    ASSERT_EQ(driver::focused(), box);
     ui::setHidden(box, 1);
     QTest::keyClick(mainWindow()->windowHandle(), Qt::Key_Space);
     EXPECT_EQ(std::pair(driver::pendingEvents(), ui::getState(box)), std::pair(0, 0));
