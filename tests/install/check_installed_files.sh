@@ -10,15 +10,13 @@ share=$1/stage/share
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-warnings=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) || true
-[[ -z "$warnings" ]] || fail "desktop-file-validate: $warnings"
+warnings=$(desktop-file-validate "$share"/applications/*.desktop 2>&1) && [[ -z "$warnings" ]] ||
+    fail "desktop-file-validate: $warnings"
 warnings=$(appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml) ||
     fail "appstreamcli: $warnings"
-for size in 48x48 64x64 128x128 256x256 scalable; do
-    compgen -G "$share/icons/hicolor/$size/apps/example.larkspin.Larkspin.*" >/dev/null ||
-        fail "no $size icon"
-done
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share"/man/man6/larkspin.6.gz 2>&1 >/dev/null)
-[[ -z "$warnings" ]] || fail "man: $warnings"
+# ls names each icon that is missing.
+ls "$share"/icons/hicolor/{48x48,64x64,128x128,256x256,scalable}/apps/example.larkspin.Larkspin.* \
+    >/dev/null || fail "icons missing"
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share"/man/man6/larkspin.6.gz 2>&1 >/dev/null) &&
+    [[ -z "$warnings" ]] || fail "man: $warnings"
 [[ -s "$share/larkspin/words.txt" ]] || fail "no shipped word list"
-echo "installed files passed"

@@ -1,16 +1,15 @@
 // What only the Qt toolkit layer shows: tick boxes under the mouse and the
-// keyboard. What a screen reader reads is tests/smoke/read_accessibility_bus.py's.
-#include "layout/gadget_numbers.h"
+// keyboard, the focus on activation, the result area's keys, and the window
+// drawn for tests/qt/font_dpi.sh. What a screen reader reads is
+// tests/smoke/read_accessibility_bus.py's.
 #include "tests/support/main_window_fixture.h"
-#include "ui/backend.h"
-#include "ui/core/event_queue.h"
 #include "ui/toolkit.h"
 
-#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QWindow>
 
 namespace {
 
@@ -32,51 +31,59 @@ TEST_F(QtLayerTest, ATickBoxTakesClicksAnywhereAndNoKeysOnceHidden) {
     for (const QPoint& corner :
          {place.topLeft(), place.topRight(), place.bottomLeft(), place.bottomRight()}) {
         QTest::mouseClick(mainWindow()->windowHandle(), Qt::LeftButton, {}, corner);
-        EXPECT_EQ(ui::getState(box), ticked = 1 - ticked) << corner.x() << "," << corner.y();
-        ASSERT_EQ(ui::detail::pendingEventCount(), 1) << corner.x() << "," << corner.y();
+        ASSERT_EQ(driver::pendingEvents(), 1) << corner.x() << "," << corner.y();
         EXPECT_EQ(ui::nextEvent(), ui::kGadgetEvent);
-        EXPECT_EQ(std::pair(ui::eventSource(), ui::eventType()), std::pair(box, ui::kClick));
+        EXPECT_EQ(std::tuple(ui::getState(box), ui::eventSource(), ui::eventType()),
+                  std::tuple(ticked = 1 - ticked, box, ui::kClick));
     }
-    ASSERT_EQ(mainWindow()->focusWidget(), widget(box));
+    ASSERT_EQ(driver::focused(), box);
     ui::setHidden(box, 1);
     QTest::keyClick(mainWindow()->windowHandle(), Qt::Key_Space);
-    EXPECT_EQ(ui::detail::pendingEventCount(), 0);
-    EXPECT_EQ(ui::getState(box), 0);
-}
-
-// The result area wraps its lines: a long line needs no sideways scrolling.
-// Keys with Ctrl are its own, not the window's: Ctrl+A selects all.
-TEST_F(QtLayerTest, TheResultAreaWrapsAtItsWidthAndTakesCtrlKeys) {
-    ui::setText(kResultText, std::u16string(500, u'W'));
-    driver::settle();
-    auto* area = static_cast<QPlainTextEdit*>(widget(kResultText));
-    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
-    QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(area->textCursor().selectedText().size(), 500);
+    EXPECT_EQ(std::pair(driver::pendingEvents(), ui::getState(box)), std::pair(0, 0));
 }
 
 // The core gives the focus back when the window is active again, and Qt's
 // own memory of the focus brings back no gadget that hid meanwhile.
 TEST_F(QtLayerTest, TheFocusComesBackWhenTheWindowIsActiveAgain) {
     QWidget other;
-    const auto switchAway = [&] {
+    driver::focus(kParseButton);
+    for (const int hidden : {0, 1}) {
         other.show();
         other.activateWindow();
         driver::settle();
         ASSERT_EQ(driver::focused(), 0);
-    };
-    const auto switchBack = [] {
+        ui::setHidden(kParseButton, hidden);
         mainWindow()->activateWindow();
         driver::settle();
-    };
-    driver::focus(kParseButton);
-    switchAway();
-    switchBack();
-    EXPECT_EQ(driver::focused(), kParseButton);
-    switchAway();
-    ui::setHidden(kParseButton, 1);
-    switchBack();
-    EXPECT_EQ(driver::focused(), 0);
+        EXPECT_EQ(driver::focused(), hidden ? 0 : kParseButton);
+    }
+}
+
+// With something of every kind on show, the result area wraps its lines: a
+// long line needs no sideways scrolling; and keys with Ctrl are its own, not
+// the window's: Ctrl+A selects all. Asked by LARKSPIN_DRAW_INTO=FOLDER, as
+// tests/qt/font_dpi.sh asks on screens of several DPIs, it draws the window
+// and its open letter list into FOLDER/DPI-window.png and FOLDER/DPI-list.png,
+// named by the DPI that Qt found.
+TEST_F(QtLayerTest, TheResultAreaWrapsAndTakesCtrlKeysWithEverythingOnShow) {
+    chooseLetterState(0, 1); // the longest item, "Not Present (Grey)"
+    chooseLetterState(1, 2); // "Used (Yellow)": its tick boxes show
+    clickTickBox(1, 2);
+    ui::setText(kCountLabel, u"Words: 12972");
+    ui::setText(kResultText, QString("CRANE   ").repeated(500).toStdU16String());
+    auto* list = static_cast<QComboBox*>(widget(letterList(0)));
+    list->showPopup();
+    driver::settle();
+    auto* area = static_cast<QPlainTextEdit*>(widget(kResultText));
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+    if (const QString folder = qEnvironmentVariable("LARKSPIN_DRAW_INTO"); !folder.isEmpty()) {
+        const QString prefix = folder + "/" + QString::number(mainWindow()->logicalDpiX());
+        EXPECT_TRUE(mainWindow()->grab().save(prefix + "-window.png"));
+        EXPECT_TRUE(list->view()->window()->grab().save(prefix + "-list.png"));
+    }
+    list->hidePopup();
+    QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(area->textCursor().selectedText().size(), 4000);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 # Starts the program and reads through the accessibility bus (AT-SPI, what a
 # screen reader such as Orca sees) what its window says of every control,
 # then presses the load button and reads the count label again; exits with 1
-# at the first reading that is not as expected.
-#    read_accessibility_bus.py PROGRAM
+# at the first reading that is not as expected. The program runs in the data
+# folder, whose words.txt the load button reads.
+#    read_accessibility_bus.py PROGRAM DATA-FOLDER
 import atexit
 import subprocess
 import sys
@@ -12,8 +13,8 @@ import pyatspi
 from gi.repository import GLib
 
 
+# Runs the bus's main loop until condition() holds or the time is up.
 def wait_for(condition, seconds):
-    """Runs the bus's main loop until condition() holds or the time is up."""
     deadline = time.time() + seconds
     while not (result := condition()) and time.time() < deadline:
         GLib.MainContext.default().iteration(False)
@@ -21,8 +22,8 @@ def wait_for(condition, seconds):
     return result
 
 
+# Role, name, description and the names of the labels, as a screen reader reads them.
 def reading(node):
-    """Role, name, description and the names of the labels, as a screen reader reads them."""
     labels = [relation.getTarget(i).name for relation in node.getRelationSet()
               if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
               for i in range(relation.getNTargets())]
@@ -32,7 +33,7 @@ def reading(node):
 # The bus's registry starts before the program, so that a slow start of its
 # own (a loaded machine) cannot leave the program with no bus to register on.
 desktop = pyatspi.Registry.getDesktop(0)
-atexit.register(subprocess.Popen([sys.argv[1]], stderr=subprocess.DEVNULL).kill)
+atexit.register(subprocess.Popen(sys.argv[1:2], cwd=sys.argv[2], stderr=subprocess.DEVNULL).kill)
 found = wait_for(lambda: [application for application in desktop if application is not None
                           and application.name == "larkspin" and application.childCount], 20)
 frame = found[0][0] if found else sys.exit("FAIL: no application larkspin on the bus")
@@ -59,6 +60,5 @@ pyatspi.Registry.registerEventListener(
     lambda event: event.source == count and names.append(event.source.name),
     "object:property-change:accessible-name")
 load.queryAction().doAction(0)
-wait_for(lambda: count.name and names[-1:] == [count.name], 20)
-if not count.name.startswith("Words: ") or names[-1:] != [count.name]:
+if not wait_for(lambda: count.name.startswith("Words: ") and names[-1:] == [count.name], 20):
     sys.exit("FAIL: count after a load %r, its changes reported %r" % (count.name, names))

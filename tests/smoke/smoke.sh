@@ -13,9 +13,8 @@
 #   smoke.sh PROGRAM DATA-FOLDER
 set -euo pipefail
 program=$(realpath "$1")
-here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
-fail() { echo "FAIL: $1"; kill "${pid:-}" 2>/dev/null; exit 1; }
+fail() { echo "FAIL: $1"; exit 1; }
 # Tries the condition (a command line) for up to the seconds given.
 within() { for _ in $(seq $(($1 * 10))); do eval "$2" && return 0; sleep 0.1; done; return 1; }
 # The client area's size and the place of the window manager's frame round it.
@@ -26,19 +25,18 @@ geometry() {
 }
 
 Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap '[[ $program != *.exe ]] || wineserver -k; kill $xvfb ${wm:-} 2>/dev/null; rm -rf "$work"' EXIT
+# The display, the window manager and the program, if it still runs, go at the end.
+trap '[[ $program != *.exe ]] || wineserver -k; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 within 10 '[[ -s "$work/display" ]]'
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-cd "$work"
 if (($# > 1)); then
     # Qt's bridge serves the bus only while a screen reader says it runs. The
     # system's Python has the AT-SPI bindings.
-    cp "$2/words.txt" .
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        dbus-run-session -- /usr/bin/python3 "$here/read_accessibility_bus.py" "$program"
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session -- \
+        /usr/bin/python3 "$(dirname "$0")/read_accessibility_bus.py" "$program" "$2"
     exit
 fi
+cd "$work"
 if [[ "$program" == *.exe ]]; then
     export WINEPREFIX=${WINEPREFIX:-$(dirname "$program")/wineprefix} WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -56,7 +54,6 @@ else
 fi
 
 openbox >/dev/null 2>&1 &
-wm=$!
 within 20 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start"
 "${start[@]}" </dev/null &
 pid=$!
@@ -64,10 +61,10 @@ within 60 'id=$(wmctrl -l 2>/dev/null | awk "/ Larkspin V1.EXE by / { print \$1 
     fail "no window"
 within 5 '[[ $(geometry) == 625x770$place ]]' || fail "the window is $(geometry), not 625x770$place"
 # Wine hands a window with no sizing border to the window manager as one of
-# a fixed size, which the window manager does not maximise.
+# a fixed size, which the window manager does not maximise. Whether the box
+# is offered is the toolkit test's (its window look); openbox maximises on
+# request either way.
 if [[ "$program" != *.exe ]]; then
-    xprop -id "$id" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_MAXIMIZE_HORZ ||
-        fail "the maximise box is greyed out"
     wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
     within 5 '[[ $(geometry) != 625x770+* ]]' || fail "the window did not grow when maximised"
     wmctrl -i -r "$id" -b remove,maximized_vert,maximized_horz
@@ -80,4 +77,3 @@ within 5 '[[ $(geometry) == 625x770+* ]]' || fail "a drag on the border gave $(g
 wmctrl -i -c "$id"
 timeout 30 tail --pid="$pid" -f /dev/null || fail "still running after the close request"
 wait "$pid" || fail "exit code $?"
-echo "smoke test passed"

@@ -1,11 +1,6 @@
 // The test driver on the Qt layer: Qt Test input on the real widgets.
 #include "tests/support/driver.h"
 
-#include "ui/backend.h"
-#include "ui/core/event_queue.h"
-
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -13,29 +8,20 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocumentFragment>
-#include <QWindow>
 
 namespace driver {
 namespace {
 
-QWidget* widget(int number) {
-    auto* found = static_cast<QWidget*>(ui::core::nativeGadget(number));
-    if (!found)
-        ADD_FAILURE() << "no gadget " << number;
-    return found;
-}
+QWidget* widget(int number) { return static_cast<QWidget*>(ui::core::nativeGadget(number)); }
 
-int packed(const QColor& colour) {
-    return colour.red() | colour.green() << 8 | colour.blue() << 16;
-}
+int packed(const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; }
 
 std::u16string u16(const QString& text) { return text.toStdU16String(); }
 
-// Keys go to the open list, else the focused widget, else the active window.
+// An open list holds the focus: keys go to the focused widget, else the active window.
 QWidget* keyTarget() {
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused : QApplication::activeWindow();
 }
 
 } // namespace
@@ -79,18 +65,16 @@ bool shown(int number) { return widget(number)->isVisible(); }
 // In device pixels, which a scaled screen would make differ from Qt's own.
 Place place(int number) {
     const QRect r = widget(number)->geometry();
-    const qreal scale = widget(number)->devicePixelRatioF();
-    return {int(r.x() * scale), int(r.y() * scale), int(r.width() * scale),
-            int(r.height() * scale)};
+    const qreal s = widget(number)->devicePixelRatioF();
+    return {int(r.x() * s), int(r.y() * s), int(r.width() * s), int(r.height() * s)};
 }
 
 std::u16string text(int number) {
     QWidget* gadget = widget(number);
     if (auto* label = qobject_cast<QLabel*>(gadget)) { // markup is not shown as text
-        const bool rich =
-            label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text());
-        return u16(rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-                        : label->text());
+        if (label->textFormat() == Qt::PlainText || !Qt::mightBeRichText(label->text()))
+            return u16(label->text());
+        return u16(QTextDocumentFragment::fromHtml(label->text()).toPlainText());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(gadget))
         return u16(button->text());
@@ -123,8 +107,8 @@ WindowLook window(int number) {
     return {int(w->width() * w->devicePixelRatioF()),
             int(w->height() * w->devicePixelRatioF()),
             w->isVisible(),
-            (w->windowFlags() & Qt::WindowMinimizeButtonHint) != 0,
-            (w->windowFlags() & Qt::WindowMaximizeButtonHint) != 0,
+            w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+            w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
             !w->windowIcon().pixmap(16, 16).isNull(),
             w->minimumSize() == w->size()};
 }
