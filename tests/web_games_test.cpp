@@ -24,9 +24,12 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
                           static_cast<char>(std::stoi(bytes.substr(at + 2, 2), nullptr, 16)));
         load(bytes);
         std::istringstream choices(field[2]);
-        for (std::string choice; choices >> choice && choice != "-";)
-            choice[1] == '@' ? clickTickBox(choice[0] - 'A', choice[2] - '0')
-                             : chooseLetterState(choice[0] - 'A', choice[1] - '0');
+        for (std::string choice; choices >> choice && choice != "-";) {
+            if (choice[1] == '@')
+                clickTickBox(choice[0] - 'A', choice[2] - '0');
+            else
+                chooseLetterState(choice[0] - 'A', choice[1] - '0');
+        }
         // The list shows every word followed by three spaces.
         const std::string list = std::regex_replace(field[4].str() + ' ', std::regex(" "), "   ");
         EXPECT_EQ(countLabelText(), decodeUtf8(field[3].str())) << line;

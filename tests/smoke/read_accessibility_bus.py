@@ -13,8 +13,8 @@ import pyatspi
 from gi.repository import GLib
 
 
-# Runs the bus's main loop until condition() holds or the time is up.
 def wait_for(condition, seconds):
+    """Runs the bus's main loop until condition() holds or the time is up."""
     deadline = time.time() + seconds
     while not (result := condition()) and time.time() < deadline:
         GLib.MainContext.default().iteration(False)
@@ -22,8 +22,8 @@ def wait_for(condition, seconds):
     return result
 
 
-# Role, name, description and the names of the labels, as a screen reader reads them.
 def reading(node):
+    """Role, name, description and the names of the labels, as a screen reader reads them."""
     labels = [relation.getTarget(i).name for relation in node.getRelationSet()
               if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
               for i in range(relation.getNTargets())]
