@@ -19,7 +19,11 @@ FILES = tempfile.TemporaryDirectory()  # the word files given to the pages
 CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                   '--disable-background-networking', '--disable-component-update',
                   '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,1000']
-QuietHandler = type('QuietHandler', (SimpleHTTPRequestHandler,), {'log_message': lambda *_: None})
+
+
+class QuietHandler(SimpleHTTPRequestHandler):
+    def log_message(self, *_):
+        pass
 
 
 def serve():
@@ -38,7 +42,8 @@ class Page(webdriver.Chrome):
 
     def __init__(self, url):
         options = webdriver.ChromeOptions()
-        options.arguments.extend(CHROMIUM_FLAGS)
+        for flag in CHROMIUM_FLAGS:
+            options.add_argument(flag)
         super().__init__(options=options)
         self.open(url)
 
