@@ -25,12 +25,18 @@ void dropAllEvents() {
         ui::nextEvent();
 }
 
-// The brush a label is painted with is a GDI object, deleted once no label
-// uses its colour.
+// The brush a label is painted with is the GDI object the core keeps for its
+// colour, not one made at every paint, and it is deleted once no label uses
+// its colour.
 TEST_F(Win32Backend, ABrushNoLabelUsesIsDeleted) {
     ui::setColour(letterLabel(0), ui::kBackground, 0x7E7C78);
     const auto brush = static_cast<HBRUSH>(ui::core::labelLook(letterLabel(0)).brush);
     EXPECT_EQ(GetObjectType(brush), DWORD(OBJ_BRUSH));
+    const HDC context = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SendMessageW(mainWindow(), WM_CTLCOLORSTATIC, WPARAM(context),
+                           LPARAM(handle(letterLabel(0)))),
+              LRESULT(brush));
+    DeleteDC(context);
     ui::setColour(letterLabel(0), ui::kBackground, ui::kNoColour);
     EXPECT_EQ(GetObjectType(brush), 0u);
 }
