@@ -129,7 +129,9 @@ class BrowserTest(unittest.TestCase):
                           % (number, len(words)), 'Words: 5'))
         page.at('default-list').click()
         page.click(56)
-        self.assertEqual(page.at(58).text, 'Words: 6748')
+        with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
+            self.assertEqual((page.at(58).text, page.words()),
+                             ('Words: 6748', ''.join(w.upper() + '   ' for w in default.read().split())))
 
 
 if __name__ == '__main__':

@@ -80,6 +80,8 @@ class Page(webdriver.Chrome):
         return self.js("return +(document.activeElement.closest('[id^=gadget]')?.id.slice(7) ?? 0)")
 
     def words(self):
+        # A long list's rest follows its first screenful by a frame.
+        self.wait("return !document.getElementById('gadget-2').larkspinFilling")
         return self.at(2).get_attribute('value')
 
     def use_file(self, name, data):

@@ -29,6 +29,28 @@ var LibraryLarkspin = {
     },
     utf16: null,
     pendingTexts: null,
+    // Laying out a list of 100 KB takes the browser two frames, and only its
+    // top is in view: a long text goes in as its first screenful, and the
+    // rest once that frame is painted. A text the same as the one shown, or
+    // on its way, is not written again, so the area keeps its scroll position.
+    firstScreen: 4096,
+    show: function(value, node) {
+      if (node.larkspinFilling ? node.larkspinWanted === value : node.value === value) return;
+      var cut = value.length > LK.firstScreen ? value.indexOf(' ', LK.firstScreen) + 1 : 0;
+      if (cut <= 0) cut = value.length;
+      node.value = value.slice(0, cut);
+      node.larkspinWanted = value;
+      node.larkspinFilling = cut < value.length;
+      requestAnimationFrame(function() {
+        setTimeout(function() {
+          if (!node.larkspinFilling || node.larkspinWanted !== value) return;
+          node.larkspinFilling = false;
+          // After anything the user typed meanwhile; no input event, as the
+          // text is the program's.
+          node.setRangeText(value.slice(cut), node.value.length, node.value.length, 'preserve');
+        });
+      });
+    },
     add: function(element) {
       LK.elements.push(element);
       return LK.elements.length - 1;
@@ -155,9 +177,7 @@ var LibraryLarkspin = {
 
   web_showTexts: function() {
     if (!LK.pendingTexts) return;
-    LK.pendingTexts.forEach(function(value, node) {
-      if (node.value !== value) node.value = value;
-    });
+    LK.pendingTexts.forEach(LK.show);
     LK.pendingTexts.clear();
   },
 
