@@ -21,7 +21,10 @@ TEST_F(ProgramFilesTest, NoLibraryIsLoadedFromTheProgramsFolder) {
     wchar_t program[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(nullptr, program, MAX_PATH), 0u);
     const std::filesystem::path folder = std::filesystem::path(program).parent_path();
-    const std::string process = std::to_string(GetCurrentProcessId());
+    FILETIME start, unused;
+    GetProcessTimes(GetCurrentProcess(), &start, &unused, &unused, &unused);
+    const std::string process =
+        std::to_string(GetCurrentProcessId()) + "." + std::to_string(start.dwLowDateTime);
     for (const std::string name : {"msftedit.dll", "riched20.dll", "riched32.dll", "uxtheme.dll"}) {
         ASSERT_TRUE(std::filesystem::exists(folder / name)) << name;
         const std::filesystem::path mark = folder / (name + "." + process + ".loaded");
