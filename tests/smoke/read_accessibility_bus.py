@@ -53,12 +53,17 @@ if sorted(seen) != sorted(expected):
     sys.exit("FAIL: these differ: %r" % sorted(set(seen) ^ set(expected))[:5])
 
 # The count label tells of its change as a screen reader hears a live region.
-count, load = (nodes[seen.index(kind)] for kind in
-               (("label", "", "", ()), ("push button", "Load 'words.txt' List", "", ())))
+count, parse, load = (nodes[seen.index(kind)] for kind in
+                      (("label", "", "", ()), ("push button", "Parse List", "", ()),
+                       ("push button", "Load 'words.txt' List", "", ())))
 names = []
 pyatspi.Registry.registerEventListener(
     lambda event: event.source == count and names.append(event.source.name),
     "object:property-change:accessible-name")
+# Before the first load the program's list holds one empty entry.
+parse.queryAction().doAction(0)
+if not wait_for(lambda: count.name == "Words: 1", 20):
+    sys.exit("FAIL: count after a parse before any load %r" % count.name)
 load.queryAction().doAction(0)
-if not wait_for(lambda: count.name.startswith("Words: ") and names[-1:] == [count.name], 20):
+if not wait_for(lambda: names[-1:] == [count.name] == ["Words: 6748"], 20):
     sys.exit("FAIL: count after a load %r, its changes reported %r" % (count.name, names))
