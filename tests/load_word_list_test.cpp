@@ -104,9 +104,15 @@ TEST(WordFileTest, ReasonForEachErrorCode) {
         EXPECT_EQ(whyNotOpened("words.txt", error), why) << error;
 }
 
+// A file that opens and then fails at its first read.
+struct UnreadableSource : ByteSource {
+    long read(char*, std::size_t) override { return -1; }
+};
+
 // The second of the loader's two passes finds another file, or none: what
 // both passes saw is stored, or nothing is.
 TEST_F(LoadWordListTest, SecondPassThatDiffersOrFails) {
+    static const char unreadable[] = "";
     const struct {
         const char* second; // nullptr: it cannot be opened
         std::u16string count, list;
@@ -116,14 +122,18 @@ TEST_F(LoadWordListTest, SecondPassThatDiffersOrFails) {
         // Grew: no more lines are stored than were counted.
         {"crane\nslate\nbrick\n", u"Words: 2", u"CRANE   SLATE   "},
         {nullptr, u"words.txt not found", u""},
+        {unreadable, u"words.txt: read error", u""},
     };
     for (const auto& c : cases) {
         load("aaaaa\nbbbbb\nccccc\nddddd\n");
-        loadWordListFrom([&, pass = 0](std::u16string& whyNot) mutable {
-            const char* bytes = pass++ == 0 ? "crane\nslate\n" : c.second;
-            whyNot = u"words.txt not found";
-            return bytes ? std::make_unique<MemorySource>(bytes) : nullptr;
-        });
+        loadWordListFrom(
+            [&, pass = 0](std::u16string& whyNot) mutable -> std::unique_ptr<ByteSource> {
+                const char* bytes = pass++ == 0 ? "crane\nslate\n" : c.second;
+                whyNot = u"words.txt not found";
+                if (bytes == unreadable)
+                    return std::make_unique<UnreadableSource>();
+                return bytes ? std::make_unique<MemorySource>(bytes) : nullptr;
+            });
         EXPECT_EQ(countLabelText(), c.count);
         EXPECT_EQ(resultTextContent(), c.list);
         EXPECT_EQ(candidateCount(), int(c.list.size() / 8));
