@@ -41,6 +41,7 @@ var LibraryLarkspin = {
       node.value = value.slice(0, cut);
       node.larkspinWanted = value;
       node.larkspinFilling = cut < value.length;
+      if (!node.larkspinFilling) return;
       requestAnimationFrame(function() {
         setTimeout(function() {
           if (!node.larkspinFilling || node.larkspinWanted !== value) return;
