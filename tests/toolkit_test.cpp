@@ -5,6 +5,7 @@
 #include "ui/toolkit.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
              ui::addItem(letterList(2), -1, u"extra"), ui::setText(area, u"CRANE   ");
              ui::setText(kCountLabel, u"A&B <b>x</b>"), ui::setHidden(tickBox(2, 3), 0);
              ui::setColour(letterLabel(2), ui::kBackground, 0x010203);
+             ui::setLabelledBy(letterList(2), 999); // names no label: nothing happens
          },
          0, 0, 0, letterList(2), 5},
         {[] { driver::focus(area); }, gadgetEvent, area, ui::kFocus, list, 7},
@@ -79,6 +81,16 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
     EXPECT_EQ(ui::nextEvent(), gadgetEvent);
     EXPECT_EQ(ui::eventSource() * 1000 + ui::eventType(), area * 1000 + ui::kChange);
     EXPECT_EQ(resultTextContent(), u"");
+    // Reports in a row that differ in source or type all wait, the oldest first.
+    driver::click(kParseButton), driver::click(kResetButton), driver::focus(area),
+        driver::type(u"x");
+    for (const auto& [source, type] : {std::pair{kParseButton, ui::kClick},
+                                       {kResetButton, ui::kClick},
+                                       {area, ui::kFocus},
+                                       {area, ui::kChange}}) {
+        ASSERT_EQ(ui::nextEvent(), gadgetEvent);
+        EXPECT_EQ(std::pair(ui::eventSource(), ui::eventType()), std::pair(source, type));
+    }
 }
 
 // The items as the list shows them, each chosen in turn, up to the first
@@ -88,6 +100,30 @@ std::vector<std::u16string> itemsShown(int list) {
     for (int i = 0; ui::setState(list, i), ui::getState(list) == i; ++i)
         shown.push_back(driver::text(list));
     return shown;
+}
+
+// Numbers in use, below zero, or a window smaller than a pixel make
+// nothing; a gadget number again replaces its gadget.
+TEST_F(Toolkit, EachCreatingOperationTellsWhetherItMadeItsObject) {
+    using namespace ui;
+    EXPECT_EQ(newWindow(gadget::kMainWindow, 0, 0, 9, 9, u"in use", 0), 0);
+    for (const auto& [number, width, height] : {std::array{-2, 9, 9}, {2, 0, 9}, {2, 9, 0}})
+        EXPECT_EQ(newWindow(number, 0, 0, width, height, u"", 0), 0) << number << width << height;
+    const std::function<int(int)> makers[] = {
+        [](int n) { return newButton(n, 400, 5, 9, 9, u"b"); },
+        [](int n) { return newLabel(n, 400, 5, 9, 9, u"l", 0); },
+        [](int n) { return newDropDownList(n, 400, 5, 9, 9); },
+        [](int n) { return newTickBox(n, 400, 5, 9, 9, u""); },
+        [](int n) { return newTextArea(n, 400, 5, 9, 9, 0); },
+    };
+    for (const auto& make : makers) {
+        EXPECT_EQ(make(-300), 0);
+        const Native old = core::nativeGadget(300);
+        EXPECT_EQ(make(300), 1);
+        EXPECT_NE(core::nativeGadget(300), old);
+        EXPECT_EQ(core::gadgetNumber(core::nativeGadget(300)), 300);
+    }
+    EXPECT_EQ(newWindow(2, 0, 0, 1, 1, u"small", 0), 1);
 }
 
 TEST_F(Toolkit, DropDownListSelection) {
@@ -101,6 +137,7 @@ TEST_F(Toolkit, DropDownListSelection) {
     EXPECT_EQ(ui::getState(300), 2);
     ui::setState(300, 3); // outside the list: nothing selected
     EXPECT_EQ(ui::getState(300), -1);
+    EXPECT_EQ(ui::getState(301), 0); // a number that names no gadget reads 0
 }
 
 // Fill and text colour, packed 0x00BBGGRR.
@@ -113,7 +150,7 @@ TEST_F(Toolkit, LabelColours) {
     EXPECT_EQ(driver::labelLook(label), (driver::Look{0x58B4C9, 0xFFFFFF}));
     // A text colour alone sits on the button face.
     ui::setColour(label, ui::kForeground, ui::rgb(200, 0, 0));
-    ui::setColour(label, ui::kBackground, ui::kNoColour);
+    ui::setColour(label, ui::kBackground, -7); // any negative colour is none
     EXPECT_EQ(driver::labelLook(label), (driver::Look{driver::buttonFace(), ui::rgb(200, 0, 0)}));
     // With no colour left a label looks as it did at creation.
     ui::setColour(plain, ui::kBackground, ui::rgb(1, 2, 3));
@@ -131,6 +168,11 @@ TEST_F(Toolkit, BrushesFollowTheDistinctBackgroundsInUse) {
     for (int k = 0; k < 26; ++k)
         ui::setColour(gadget::letterLabel(k), ui::kBackground, colours[1]);
     EXPECT_EQ(driver::liveBrushes(), 1);
+    // Of two labels sharing a new colour, one takes none: the other keeps it.
+    ui::setColour(gadget::letterLabel(0), ui::kBackground, 0x123456);
+    ui::setColour(gadget::letterLabel(1), ui::kBackground, 0x123456);
+    ui::setColour(gadget::letterLabel(0), ui::kBackground, ui::kNoColour);
+    EXPECT_EQ(driver::liveBrushes(), 2);
     ui::closeToolkit(); // destroying the labels gives their brushes back
     EXPECT_EQ(driver::liveBrushes(), 0);
     ui::initToolkit();
@@ -143,6 +185,9 @@ TEST_F(Toolkit, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
         EXPECT_TRUE(driver::font(gadget::letterLabel(k)).bold) << k;
     for (int number : {58, 28, 188}) // and so the text area, made between them
         EXPECT_EQ(driver::font(number), standard) << number;
+    ui::setFont(ui::kAllNewGadgets, 256); // the letters' font, for what is made next
+    ui::newTextArea(300, 0, 0, 9, 9, 0);
+    EXPECT_EQ(driver::font(300), driver::font(gadget::letterLabel(0)));
 }
 
 int pressing(Key key) {
@@ -168,6 +213,14 @@ TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
     driver::focus(gadget::kLoadButton);
     EXPECT_EQ(pressing(Key::ShiftTab), gadget::tickBox(4, 5));
     EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
+    // Activated again, the window gives the focus back to the gadget that
+    // had it, though another hid meanwhile.
+    driver::focus(gadget::letterList(3));
+    ui::core::windowDeactivated(gadget::kMainWindow);
+    ui::setHidden(gadget::tickBox(4, 5), 1);
+    driver::focus(gadget::kLoadButton);
+    ui::core::windowActivated(gadget::kMainWindow);
+    EXPECT_EQ(driver::focused(), gadget::letterList(3));
 }
 
 // The window, the buttons, the count, the result area and rows A and Z (the
@@ -211,6 +264,7 @@ TEST_F(Toolkit, TheWindowAtStart) {
         EXPECT_EQ(ui::getState(gadget::letterList(k)), 0);
         EXPECT_EQ(itemsShown(gadget::letterList(k)), items) << k;
         EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), plain) << k; // no colour yet
+        EXPECT_EQ(ui::core::labelLook(gadget::letterLabel(k)).background, ui::kNoColour) << k;
     }
     for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
         EXPECT_FALSE(driver::shown(number) || ui::getState(number)) << number;

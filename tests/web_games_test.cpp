@@ -25,7 +25,11 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
         load(bytes);
         std::istringstream choices(field[2]);
         for (std::string choice; choices >> choice && choice != "-";) {
-            if (choice[1] == '@')
+            if (choice.size() > 3)
+                pressButton(choice == "Load"    ? gadget::kLoadButton
+                            : choice == "Parse" ? gadget::kParseButton
+                                                : gadget::kResetButton);
+            else if (choice[1] == '@')
                 clickTickBox(choice[0] - 'A', choice[2] - '0');
             else
                 chooseLetterState(choice[0] - 'A', choice[1] - '0');

@@ -12,6 +12,7 @@ from page_driver import Page, serve
 TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
 GREY, YELLOW = ['rgb(241, 239, 237)', 'rgb(0, 0, 0)'], ['rgb(201, 180, 88)', 'rgb(255, 255, 255)']
 CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
+BUTTONS = {'Load': 56, 'Parse': 55, 'Reset': 57}
 # The window's size and whether it shrank, then every control in creation
 # order: its number, element, look and whether hidden, box (shown for the
 # measure), text, and what a screen reader reads of it (its label's id, its
@@ -87,11 +88,13 @@ class BrowserTest(unittest.TestCase):
             page.click(56)
             # "E2": E's list to item 2; "E@2": E's tick box at position 2 clicked.
             for choice in choices.replace('-', '').split():
-                k, item = ord(choice[0]) - ord('A'), int(choice[-1])
-                if '@' in choice:
-                    page.click(58 + 5 * k + item)
+                k, item = ord(choice[0]) - ord('A'), choice[-1]
+                if choice in BUTTONS:
+                    page.click(BUTTONS[choice])
+                elif '@' in choice:
+                    page.click(58 + 5 * k + int(item))
                 else:
-                    page.choose(k, item)
+                    page.choose(k, int(item))
             shown = ''.join(word + '   ' for word in shown.replace('-', '').split())
             self.assertEqual((page.at(58).text, page.words()), (count, shown), choices)
             page.click(57)

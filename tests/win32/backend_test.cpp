@@ -42,7 +42,8 @@ TEST_F(Win32Backend, ABrushNoLabelUsesIsDeleted) {
 }
 
 // nextEvent itself: the key waits in the platform's queue, nothing in the
-// toolkit's, and the window's accelerators move the focus.
+// toolkit's, and the window's accelerators move the focus; the message's
+// number comes back, unless it could pass for a toolkit event.
 // Moved by the keyboard, the focus is shown, as in a dialog box.
 TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     dropAllEvents();
@@ -55,6 +56,11 @@ TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     SetWindowSubclass(mainWindow(), watch, 1, 0);
     PostMessageW(mainWindow(), WM_KEYDOWN, VK_TAB, 1);
     EXPECT_EQ(ui::nextEvent(), WM_KEYDOWN);
+    // A message numbered as a toolkit event is none.
+    for (const UINT code : {ui::kGadgetEvent, ui::kCloseRequest}) {
+        PostMessageW(mainWindow(), code, 0, 0);
+        EXPECT_EQ(ui::nextEvent(), 0) << code;
+    }
     EXPECT_EQ(driver::focused(), kLoadButton);
     EXPECT_TRUE(cuesShown);
     RemoveWindowSubclass(mainWindow(), watch, 1);
