@@ -25,7 +25,7 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
         load(bytes);
         std::istringstream choices(field[2]);
         for (std::string choice; choices >> choice && choice != "-";) {
-            if (choice.size() > 3)
+            if (choice.size() > 3) // a button's name
                 pressButton(choice == "Load"    ? gadget::kLoadButton
                             : choice == "Parse" ? gadget::kParseButton
                                                 : gadget::kResetButton);

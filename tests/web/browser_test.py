@@ -86,7 +86,8 @@ class BrowserTest(unittest.TestCase):
         for number, (words, choices, count, shown) in enumerate([large] + GAMES):
             page.use_file('game-%d.txt' % number, words)
             page.click(56)
-            # "E2": E's list to item 2; "E@2": E's tick box at position 2 clicked.
+            # "E2": E's list to item 2; "E@2": E's tick box at position 2
+            # clicked; "Load", "Parse", "Reset": that button pressed.
             for choice in choices.replace('-', '').split():
                 k, item = ord(choice[0]) - ord('A'), choice[-1]
                 if choice in BUTTONS:
