@@ -8,9 +8,6 @@
 #   smoke.sh PROGRAM
 # Under Wine the settings go to the prefix WINEPREFIX, by default one next
 # to the program, whose wine server is stopped at the end.
-# Given the data folder, it reads the Linux program's controls through the
-# accessibility bus instead, as a screen reader would (read_accessibility_bus.py).
-#   smoke.sh PROGRAM DATA-FOLDER
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -29,13 +26,6 @@ Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 trap '[[ $program != *.exe ]] || wineserver -k; kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 within 10 '[[ -s "$work/display" ]]'
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
-if (($# > 1)); then
-    # Qt's bridge serves the bus only while a screen reader says it runs. The
-    # system's Python has the AT-SPI bindings.
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session -- \
-        /usr/bin/python3 "$(dirname "$0")/read_accessibility_bus.py" "$program" "$2"
-    exit
-fi
 cd "$work"
 if [[ "$program" == *.exe ]]; then
     export WINEPREFIX=${WINEPREFIX:-$(dirname "$program")/wineprefix} WINEDEBUG=-all
