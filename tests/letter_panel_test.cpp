@@ -1,14 +1,14 @@
 // The letter panel as the user drives it: drop-down lists, tick boxes and
 // buttons on the real window, read back from the labels' colours and the
-// tick boxes. Which words a panel keeps is the property test's concern, and
-// the games' of tests/web/games.txt.
+// tick boxes. Which words a panel keeps, and what the buttons do to it, is
+// for the games of tests/web/games.txt.
 #include "filter/letter_state.h"
 #include "tests/support/main_window_fixture.h"
 #include "ui/toolkit.h"
 
 namespace {
 
-constexpr int kA = 0, kE = 4, kZ = 25;
+constexpr int kA = 0, kE = 4;
 
 // Packed 0x00BBGGRR.
 constexpr int kLightGrey = 0xEDEFF1, kGrey = 0x7E7C78, kYellow = 0x58B4C9, kGreen = 0x64AA6A;
@@ -40,22 +40,6 @@ TEST_F(LetterPanel, LabelColoursAndTickBoxesFollowTheState) {
     ui::setState(gadget::letterList(kE), -1);
     chooseLetterState(kA, Absent);
     expectLook(kE, kYellow, kWhite);
-    EXPECT_EQ(shownTickBoxes(), 0);
-}
-
-// Reset clears every state and tick, at both ends of the panel. What it
-// and the other buttons do to the list is the games' (tests/web/games.txt).
-TEST_F(LetterPanel, ResetClearsEveryStateAndTick) {
-    chooseLetterState(kA, Green2);
-    chooseLetterState(kZ, Present);
-    clickTickBox(kZ, 5);
-    pressButton(gadget::kResetButton);
-    for (int k = 0; k < gadget::kLetterCount; ++k) {
-        EXPECT_EQ(ui::getState(gadget::letterList(k)), Unmarked);
-        expectLook(k, kLightGrey, kBlack);
-    }
-    for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
-        EXPECT_EQ(ui::getState(number), 0) << number;
     EXPECT_EQ(shownTickBoxes(), 0);
 }
 
