@@ -60,11 +60,4 @@ TEST(Utf8, LeadByteBoundaries) {
     }
 }
 
-// Just beyond the well-formed ranges (overlong, surrogate, above U+10FFFF),
-// each maximal ill-formed subpart is one U+FFFD: here every byte is one.
-TEST(Utf8, EachIllFormedSubpartIsOneReplacement) {
-    EXPECT_EQ(decode("\xC0\x80\xE0\x9F\xBF\xED\xA0\x80\xF0\x8F\xBF\xBF\xF4\x90\x80\x80"),
-              std::u16string(16, bad));
-}
-
 } // namespace
