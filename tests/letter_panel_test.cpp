@@ -41,6 +41,8 @@ TEST_F(LetterPanel, LabelColoursAndTickBoxesFollowTheState) {
     chooseLetterState(kA, Absent);
     expectLook(kE, kYellow, kWhite);
     EXPECT_EQ(shownTickBoxes(), 0);
+    pressButton(gadget::kResetButton); // every row "?" again
+    expectLook(kE, kLightGrey, kBlack);
 }
 
 } // namespace

@@ -6,10 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -18,14 +17,14 @@ constexpr char16_t bad = 0xFFFD;
 // The bytes lie in a buffer of their exact size, so a read past the end
 // shows under the address sanitizer.
 std::u16string decode(std::string_view bytes) {
-    const auto exact = std::make_unique<char[]>(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), exact.get());
-    return decodeUtf8(std::string_view(exact.get(), bytes.size()));
+    const std::vector<char> exact(bytes.begin(), bytes.end());
+    return decodeUtf8(std::string_view(exact.data(), exact.size()));
 }
 
 // Every class boundary of a lead byte, decoded whole, cut short by the end
 // of the bytes or by a byte that continues nothing, and followed by a spare
-// continuation byte.
+// continuation byte; and a second byte just outside the narrower ranges
+// after E0, ED, F0 and F4, where each byte is one U+FFFD.
 TEST(Utf8, LeadByteBoundaries) {
     const struct {
         std::string_view whole; // the lead with its first valid continuations
@@ -39,12 +38,16 @@ TEST(Utf8, LeadByteBoundaries) {
         {"\xC2\x80", u"\u0080"},
         {"\xDF\xBF", u"\u07FF"},
         {"\xE0\xA0\x80", u"\u0800"},
+        {"\xE0\x9F", {bad, bad}},    // overlong: E0 takes A0 to BF only
         {"\xED\x9F\xBF", u"\uD7FF"}, // the last before the surrogates
+        {"\xED\xA0", {bad, bad}},
         {"\xEF\xBF\xBF", u"\uFFFF"},
         {"\xF0\x90\x80\x80", u"\U00010000"},
+        {"\xF0\x8F", {bad, bad}},
         {"\xF1\x80\x80\x80", u"\U00040000"},
         {"\xF3\xBF\xBF\xBF", u"\U000FFFFF"},
         {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+        {"\xF4\x90", {bad, bad}},
         {"\xF5", {bad}}, // beyond U+10FFFF
         {"\xFF", {bad}},
     };

@@ -30,7 +30,7 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
                             : choice == "Parse" ? gadget::kParseButton
                                                 : gadget::kResetButton);
             else if (choice[1] == '@')
-                clickTickBox(choice[0] - 'A', choice[2] - '0');
+                pressButton(gadget::tickBox(choice[0] - 'A', choice[2] - '0'));
             else
                 chooseLetterState(choice[0] - 'A', choice[1] - '0');
         }

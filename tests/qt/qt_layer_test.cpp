@@ -31,10 +31,7 @@ TEST_F(QtLayerTest, ScreenReadersHearTheControlsNamed) {
         {widget(kResultText), QAccessible::EditableText, "Remaining words", "", ""},
         {widget(letterList(0)), QAccessible::ComboBox, "?", "What the game showed for letter A",
          "A"},
-        {widget(letterList(25)), QAccessible::ComboBox, "?", "What the game showed for letter Z",
-         "Z"},
         {widget(tickBox(0, 1)), QAccessible::CheckBox, "A yellow at position 1", "", ""},
-        {widget(tickBox(25, 5)), QAccessible::CheckBox, "Z yellow at position 5", "", ""},
     };
     for (const auto& control : expected) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control.object);

@@ -38,8 +38,6 @@ void chooseLetterState(int k, int state) {
     runEventLoop();
 }
 
-void clickTickBox(int k, int p) { pressButton(gadget::tickBox(k, p)); }
-
 // Tests run in parallel, each in its own process: each needs a words.txt of
 // its own, in a directory that goes when the process ends.
 struct ScratchDirectory {

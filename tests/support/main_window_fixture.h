@@ -22,8 +22,6 @@ class MainWindowTest : public ::testing::Test {
 void runEventLoop();
 void pressButton(int number);
 void chooseLetterState(int k, int state);
-// Clicks where the tick box stands: a hidden box is not there to be hit.
-void clickTickBox(int k, int p);
 // Writes the bytes, exactly, to words.txt in a scratch current directory of
 // the test program's own and presses the load button.
 void load(std::string_view bytes);
