@@ -28,11 +28,3 @@ void load(std::string_view bytes);
 
 inline std::u16string countLabelText() { return driver::text(gadget::kCountLabel); }
 inline std::u16string resultTextContent() { return driver::text(gadget::kResultText); }
-
-// The store's invariants, which must hold after every load, failed or not.
-inline void expectStoreSound() {
-    const WordStore& store = wordStore();
-    EXPECT_GE(store.lastIndex, -1);
-    EXPECT_LT(store.lastIndex, static_cast<int>(store.candidates.size()));
-    EXPECT_EQ(store.candidates.size(), store.scratch.size());
-}

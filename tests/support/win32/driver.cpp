@@ -110,6 +110,10 @@ Look labelLook(int label) {
     const auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(GetParent(handle(label)), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
                      reinterpret_cast<LPARAM>(handle(label))));
+    // The brush the core keeps for the colour, not one made at every paint,
+    // which would use up the GDI handles.
+    if (const void* kept = ui::core::labelLook(label).brush; kept && kept != brush)
+        ADD_FAILURE() << "label " << label << " painted with a brush of its own";
     LOGBRUSH fill{};
     GetObjectW(brush, sizeof fill, &fill);
     // Text cells on another colour than the fill leave no one fill colour.
