@@ -31,6 +31,8 @@ void enterSpecialFolder(const char* name) {
 using LoadWordListTest = MainWindowTest;
 
 TEST_F(LoadWordListTest, TakesLinesOfFiveUtf16UnitsUpperCasedInFileOrder) {
+    pressButton(gadget::kParseButton); // before any load the list is one empty entry
+    EXPECT_EQ(countLabelText(), u"Words: 1");
     // Narrow literals are UTF-8. The byte-order mark makes the first line six
     // units long, as the space does the fifth; a surrogate pair counts two;
     // final sigma has a capital of one unit, ß has none; the Greek letters

@@ -71,6 +71,7 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
         EXPECT_EQ(ui::getState(step.gadget), step.state);
     }
     EXPECT_TRUE(driver::window(kMainWindow).shown); // the close box only asked
+    EXPECT_EQ(ui::getState(tickBox(2, 3)), 1);      // set by the program, as a 1
     EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");   // as shown: no mnemonic, no markup
     EXPECT_EQ(resultTextContent(), u"abCRANE   ");
     // Emptying the area is not wrapped: it reports a change, which the shell
