@@ -1,5 +1,5 @@
-// What only the Qt toolkit layer shows: what screen readers are told, fonts
-// in pixels, and the result area's wrap and keys.
+// What only the Qt toolkit layer shows: what screen readers are told, and
+// the result area's wrap and keys.
 #include "tests/support/main_window_fixture.h"
 #include "ui/toolkit.h"
 
@@ -41,13 +41,6 @@ TEST_F(QtLayerTest, ScreenReadersHearTheControlsNamed) {
         EXPECT_EQ(node->text(QAccessible::Description), control.description);
         EXPECT_EQ(labels.isEmpty() ? "" : labels[0].first->text(QAccessible::Name), control.label);
     }
-}
-
-// Sized in pixels, as the places are, the texts fit their boxes on a screen
-// of any DPI.
-TEST_F(QtLayerTest, FontsAreSizedInPixels) {
-    for (const int number : {kLoadButton, letterLabel(0), letterList(0), kResultText})
-        EXPECT_GT(widget(number)->font().pixelSize(), 0) << number;
 }
 
 // The result area wraps its lines, so a long line needs no sideways

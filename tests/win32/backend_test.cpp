@@ -43,13 +43,25 @@ TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     RemoveWindowSubclass(mainWindow(), watch, 1);
 }
 
-// Minimised and restored, the window gives the focus back to the gadget
-// that had it. The low four bits of a system command are the system's own.
-TEST_F(Win32Backend, FocusComesBackAfterMinimising) {
+// Minimised and restored (the low four bits of a system command are the
+// system's own), or left for another window and activated again, the window
+// gives the focus back to the gadget that had it. A focused tick box, hidden,
+// gives the focus up without handing it on.
+TEST_F(Win32Backend, FocusComesBackAfterMinimisingOrSwitchingWindows) {
     driver::focus(letterList(3));
     PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_MINIMIZE | 1, 0), driver::settle();
     PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0), driver::settle();
     EXPECT_EQ(driver::focused(), letterList(3));
+    driver::focus(kResultText);
+    const HWND other = CreateWindowExW(0, L"Static", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other), driver::settle();
+    SetActiveWindow(mainWindow()), driver::settle();
+    DestroyWindow(other);
+    EXPECT_EQ(driver::focused(), kResultText);
+    ui::setHidden(tickBox(1, 1), 0), driver::focus(tickBox(1, 1));
+    ui::setHidden(tickBox(1, 1), 1), driver::settle();
+    EXPECT_EQ(driver::focused(), 0);
 }
 
 // A long list wraps, and each new one is shown from its top; the user may
