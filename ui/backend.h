@@ -111,6 +111,9 @@ void reportClose(int window);
 // Tab or Shift+Tab pressed in a window: true when the core moved the focus,
 // false when the key is the focused text area's to type.
 bool tabKey(int window, bool backwards);
+// Whether that key, from the focused control, would wrap round the window's
+// controls (for a backend whose window sits among other controls).
+bool tabLeavesWindow(int window, bool backwards);
 
 // The window lost or gained activation: the focused control is remembered
 // and given back.

@@ -1,8 +1,10 @@
-# The web page in headless Chromium, driven with clicks and keys as a user
-# would, in one visit: the controls at their boxes, the Tab order, a drop,
-# word files through the chooser, the panel from the keyboard, and a visit
-# again offline that keeps the chosen file.
+# The web page in headless Chromium, driven with clicks, taps and keys as a
+# user would: on a wide page the controls at their boxes, the Tab order in
+# and out of the box, a drop, the panel from the keyboard, a second build and
+# a visit offline that keeps the chosen file; on emulated phones the touch
+# layout and the games played by taps; and starts whatever the storage does.
 import os
+import re
 import unittest
 
 from selenium.webdriver.common.keys import Keys
@@ -13,14 +15,13 @@ TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
 GREY, YELLOW = ['rgb(241, 239, 237)', 'rgb(0, 0, 0)'], ['rgb(201, 180, 88)', 'rgb(255, 255, 255)']
 CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
 BUTTONS = {'Load': 56, 'Parse': 55, 'Reset': 57}
-# The window's size and whether it shrank, then every control in creation
+# The window's size and whether it is laid out for touch, then every control in creation
 # order: its number, element, look and whether hidden, box (shown for the
 # measure), text, and what a screen reader reads of it (its label's id, its
 # own name, a label's politeness).
 MEASURE = """
 const window_ = document.querySelector('.window');
-const shrunk = window_.getBoundingClientRect().width < 400;
-return [[window_.offsetWidth, window_.offsetHeight, shrunk], ...[...window_.children].map(node => {
+return [[window_.offsetWidth, window_.offsetHeight, window_.classList.contains('touch')], ...[...window_.children].map(node => {
   const hidden = node.hidden, s = getComputedStyle(node);
   const named = node.querySelector('input') || node;
   node.hidden = false;
@@ -57,22 +58,80 @@ with open(os.path.join(os.path.dirname(__file__), 'games.txt'), encoding='utf-8'
                                   if line.strip() and line[0] != '#')]
 
 
+LARGE = [(b'x' * 99 + b'\n') * (1 << 20), '-', 'Words: 0', '-']
+
+# The touch layout's floors: the controls too small to tap, the texts under
+# 16 px, whether the page scrolls sideways, the letter rows whose controls
+# are not on one line, whether the word list is below the letters and at
+# least a third of the screen high; then, with Z's row scrolled up to the
+# bar, the bar's controls that are out of view or covered.
+FLOORS = """
+const all = [...document.querySelectorAll('.window > *')], at = n => document.getElementById('gadget-' + n);
+const shown = all.filter(n => n.checkVisibility()), box = n => n.getBoundingClientRect();
+const small = shown.filter(n => !n.matches('.label, textarea') && (box(n).width < 44 || box(n).height < 44));
+const tiny = shown.filter(n => parseFloat(getComputedStyle(n).fontSize) < 16);
+const rows = [...Array(26).keys()].filter(k => [29 + k, ...[1, 2, 3, 4, 5].map(p => 58 + 5 * k + p)]
+  .map(at).some(n => n.checkVisibility() && Math.abs(box(n).top + box(n).bottom - box(at(3 + k)).top - box(at(3 + k)).bottom) > 2));
+const below = box(at(2)).top >= box(at(28)).bottom && box(at(2)).height >= innerHeight / 3;
+scrollTo(0, scrollY + box(at(28)).top - box(at(57)).bottom);
+const hidden = [56, 58, 55, 57].filter(n => box(at(n)).top < 0 || !at(n).contains(document.elementFromPoint(
+  box(at(n)).left + 10, box(at(n)).top + 10)));
+scrollTo(0, 0);
+return [small.map(n => n.id), tiny.map(n => n.id), document.documentElement.scrollWidth <= innerWidth,
+        rows, below, hidden];"""
+FLOORS_MET = [[], [], True, [], True, []]
+
+# Starts with the browser's storage broken: the program starts on the
+# default list all the same, and the line says what became of a chosen file.
+BROKEN_STORAGE = [
+    ("IDBFactory.prototype.open = () => { throw new DOMException('no', 'SecurityError'); };",
+     'not kept for the next visit (the browser denies storage)'),
+    ('IDBFactory.prototype.open = () => ({});', 'not kept for the next visit (the storage does not answer)'),
+]
+
+
+def word_list(shown):
+    return ''.join(word + '   ' for word in shown.replace('-', '').split())
+
+
 class BrowserTest(unittest.TestCase):
-    def test_one_visit(self):
+    def play(self, page, games, press):
+        # Each game on a word file of its own; "E2": E's list to item 2;
+        # "E@2": E's tick box at position 2; "Load", "Parse", "Reset": that
+        # button, pressed with press(number).
+        for number, (words, choices, count, shown) in enumerate(games):
+            page.use_file('game-%d.txt' % number, words)
+            press(56)
+            for choice in choices.replace('-', '').split():
+                k, item = ord(choice[0]) - ord('A'), choice[-1]
+                if choice in BUTTONS:
+                    press(BUTTONS[choice])
+                elif '@' in choice:
+                    press(58 + 5 * k + int(item))
+                else:
+                    page.choose(k, int(item))
+            self.assertEqual((page.at(58).text, page.words()), (count, word_list(shown)), choices)
+            press(57)
+
+    def test_wide_page(self):
         server = serve()
         page = Page(server.url)
         self.addCleanup(page.quit)
         self.assertEqual((page.title, page.at('title').text), (TITLE, TITLE))
-        # On a narrow screen the whole box shrinks; the program's own pixels
-        # stay as they are.
-        page.set_window_size(400, 900)
-        page.next_frame()
-        self.assertEqual(page.js(MEASURE), [[625, 770, True]] + CONTROLS)
+        self.assertEqual(page.js("const box = document.querySelector('.window');"
+                                 "return [box.role ?? box.getAttribute('role'), box.ariaLabel]"),
+                         ['group', 'Larkspin'])
+        self.assertEqual(page.js(MEASURE), [[625, 770, False]] + CONTROLS)
         # Tab walks the controls in creation order, from nothing focused; in
-        # the text area it types a tab, and Shift+Tab leaves it.
+        # the text area it types a tab, and Shift+Tab leaves it. Shift+Tab
+        # from the first control leaves the box for the page's own controls,
+        # and Tab comes back.
         self.assertEqual([page.keys(Keys.TAB) for _ in range(31)]
                          + [page.words(), page.keys(Keys.SHIFT + Keys.TAB)],
                          [56, 55, 57, *range(3, 29), 2, 2, '\t', 28])
+        page.click(56)
+        self.assertEqual([page.keys(Keys.SHIFT + Keys.TAB), page.switch_to.active_element.get_attribute('id'),
+                          page.keys(Keys.TAB)], [0, 'choose-file', 56])
         # A file dropped on the page is taken as one chosen; the page marks
         # where it may go while it is dragged over.
         self.assertEqual(page.js(
@@ -82,60 +141,91 @@ class BrowserTest(unittest.TestCase):
             "  {dataTransfer: drop, bubbles: true})) && body.classList.contains('dropping'));"),
             [True, False])
         page.wait("return document.getElementById('word-file').textContent.includes('dropped')")
-        large = [(b'x' * 99 + b'\n') * (1 << 20), '-', 'Words: 0', '-']
-        for number, (words, choices, count, shown) in enumerate([large] + GAMES):
-            page.use_file('game-%d.txt' % number, words)
-            page.click(56)
-            # "E2": E's list to item 2; "E@2": E's tick box at position 2
-            # clicked; "Load", "Parse", "Reset": that button pressed.
-            for choice in choices.replace('-', '').split():
-                k, item = ord(choice[0]) - ord('A'), choice[-1]
-                if choice in BUTTONS:
-                    page.click(BUTTONS[choice])
-                elif '@' in choice:
-                    page.click(58 + 5 * k + int(item))
-                else:
-                    page.choose(k, int(item))
-            shown = ''.join(word + '   ' for word in shown.replace('-', '').split())
-            self.assertEqual((page.at(58).text, page.words()), (count, shown), choices)
-            page.click(57)
-        # The last game again from the keyboard, with what the page reports to
-        # the toolkit: one event per user action, none for the program's own.
+        # The last game from the keyboard, with what the page reports to the
+        # toolkit: one event per user action, none for the program's own.
+        words, _, count, shown = GAMES[-1]
+        page.use_file('keyboard.txt', words)
         page.click(56)
         page.js("window.reported = []; const pass = Module._web_reportGadget;"
                 "Module._web_reportGadget = (e, type) => { reported.push(type); pass(e, type); };")
-        # E "Used (Yellow)" shows its tick boxes: the last of them comes
-        # before the first control going backwards.
+        # E "Used (Yellow)" shows its tick boxes: the last of them is the
+        # last control, from which Tab leaves the box and Shift+Tab comes back.
         page.keys('u', 7)
-        self.assertEqual([page.keys(Keys.SHIFT + Keys.TAB * n) for n in (8, 3)], [83, 80])
+        page.js('document.activeElement.blur()')
+        self.assertEqual([page.keys(key) for key in (Keys.SHIFT + Keys.TAB, Keys.TAB, Keys.SHIFT + Keys.TAB,
+                                                     Keys.SHIFT + Keys.TAB * 3)], [83, 0, 83, 80])
         page.keys(' ')
         self.assertEqual(page.js(E_ROW), [2, *YELLOW, '13111'])
+        # A page narrowed to the touch layout and widened again keeps the
+        # choices, the ticks and the focus.
+        for width in (500, 900):
+            page.set_window_size(width, 1000)
+            page.next_frame()
+            self.assertEqual([page.js(E_ROW), page.keys(Keys.NULL)], [[2, *YELLOW, '13111'], 80])
         # Typing in the list is reported; the next pass replaces it with the
         # game's list, which the keyboard's tick has narrowed.
         page.keys('typed', 2)
         page.click(55)
         self.assertEqual((page.words(), page.js('return reported')),
-                         (shown, [CHANGE, CLICK, FOCUS, *[CHANGE] * 5, FOCUS_LOST, CLICK]))
+                         (word_list(shown), [CHANGE, CLICK, FOCUS, *[CHANGE] * 5, FOCUS_LOST, CLICK]))
         # Reset: "?", no tick shown nor kept, no word back.
         page.click(57)
         self.assertEqual((page.js(E_ROW), page.at(58).text), ([0, *GREY, '00000'], count))
-        # Once the service worker keeps every file of the page, the page opens
-        # offline, also from a link or an icon whose address carries a query,
-        # with the file chosen last.
-        page.wait("return navigator.serviceWorker.controller && caches.open('larkspin')"
-                  ".then(cache => cache.keys()).then(keys => keys.length >= 11)")
+        # The service worker keeps one build whole. A second build on the
+        # server reaches the page at the visit after the one that finds it,
+        # with the file chosen last, and then opens offline, also from an
+        # address that carries a query.
+        page.wait("return navigator.serviceWorker.controller && caches.keys().then(names => names.length"
+                  " === 1 && caches.open(names[0])).then(cache => cache.keys()).then(keys => keys.length === 11)")
+        with open(os.path.join(server.site, 'words.txt'), 'w') as second:
+            second.write('newer\n')
+        with open(os.path.join(server.site, 'sw.js'), 'r+') as worker:
+            stamped = re.sub("larkspin-[0-9a-f]+", 'larkspin-second', worker.read())
+            worker.seek(0)
+            worker.write(stamped)
+            worker.truncate()
+        page.open(server.url)
+        page.wait('return navigator.serviceWorker.getRegistration().then(found => found.waiting)')
+        page.next_visit(server.url)
         server.shutdown()
         server.server_close()
-        page.open(server.url + '?from=icon')
+        page.next_visit(server.url + '?from=icon')
         page.click(56)
-        self.assertEqual((page.at('word-file').text, page.at(58).text),
-                         ('words.txt: game-%d.txt (%d bytes); press Load to read it'
-                          % (number, len(words)), 'Words: 5'))
+        self.assertEqual((page.at('word-file').text, page.at(58).text, page.js('return caches.keys()')),
+                         ('words.txt: keyboard.txt (%d bytes), kept from your last visit; press Load to read it'
+                          % len(words), 'Words: 5', ['larkspin-second']))
         page.at('default-list').click()
         page.click(56)
-        with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
-            self.assertEqual((page.at(58).text, page.words()),
-                             ('Words: 6748', ''.join(w.upper() + '   ' for w in default.read().split())))
+        self.assertEqual((page.at(58).text, page.words()), ('Words: 1', 'NEWER   '))
+
+    def test_phone(self):
+        # The touch layout on two phones, and the games played by taps there.
+        for size in (320, 640), (390, 844):
+            page = Page(serve().url, phone=size)
+            self.addCleanup(page.quit)
+            page.use_file('yellow.txt', b'crane\n')
+            page.tap(56)
+            page.choose(4, 2)
+            self.assertEqual(page.js(FLOORS), FLOORS_MET, size)
+        # A file too large to keep is used for the visit all the same.
+        self.play(page, [LARGE], page.tap)
+        self.assertIn('not kept for the next visit (larger than 64 MB)', page.at('word-file').text)
+        self.play(page, GAMES, page.tap)
+
+    def test_broken_storage(self):
+        server = serve()
+        for script, kept in BROKEN_STORAGE:
+            page = Page(server.url, before_start=script)
+            self.addCleanup(page.quit)
+            page.click(56)
+            with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
+                self.assertEqual((page.at('word-file').text, page.at(58).text, page.words()),
+                                 ('words.txt: the default list', 'Words: 6748',
+                                  ''.join(w.upper() + '   ' for w in default.read().split())))
+            page.use_file('mine.txt', b'apple\n')
+            page.wait("return document.getElementById('word-file').textContent.includes('not kept')")
+            self.assertEqual(page.at('word-file').text,
+                             'words.txt: mine.txt (6 bytes), %s; press Load to read it' % kept)
 
 
 if __name__ == '__main__':

@@ -3,12 +3,18 @@
 # and the browser benchmark.
 import functools
 import os
+import shutil
 import tempfile
 import threading
 from http.server import SimpleHTTPRequestHandler, ThreadingHTTPServer
 
 from selenium import webdriver
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE = os.environ.get('LARKSPIN_SITE') or os.path.dirname(__file__) + '/../../build-web/site'
@@ -27,10 +33,12 @@ class QuietHandler(SimpleHTTPRequestHandler):
 
 
 def serve():
-    # Serves the site from a thread of its own, at server.url until
-    # server.shutdown() and server.server_close() stop it.
-    server = ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=SITE))
-    server.url = 'http://127.0.0.1:%d/' % server.server_address[1]
+    # Serves a copy of the site (server.site, which a test may change) from
+    # a thread of its own, at server.url until server.shutdown() and
+    # server.server_close() stop it.
+    site = shutil.copytree(SITE, os.path.join(tempfile.mkdtemp(dir=FILES.name), 'site'))
+    server = ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=site))
+    server.url, server.site = 'http://127.0.0.1:%d/' % server.server_address[1], site
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -40,11 +48,18 @@ class Page(webdriver.Chrome):
     # waits until the page has painted a frame after it.
     js = webdriver.Chrome.execute_script
 
-    def __init__(self, url):
+    def __init__(self, url, phone=None, before_start=None):
+        # phone: (width, height) of an emulated phone with a touch screen.
+        # before_start: a script that runs in every page before the page's own.
         options = webdriver.ChromeOptions()
         for flag in CHROMIUM_FLAGS:
             options.add_argument(flag)
+        if phone:
+            options.add_experimental_option('mobileEmulation', {'deviceMetrics': {
+                'width': phone[0], 'height': phone[1], 'pixelRatio': 2, 'touch': True}})
         super().__init__(options=options)
+        if before_start:
+            self.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': before_start})
         self.open(url)
 
     def open(self, url):
@@ -52,6 +67,16 @@ class Page(webdriver.Chrome):
         # last tick box for screen readers.
         self.get(url)
         self.wait("return document.querySelector('#gadget-188 input')?.ariaLabel")
+
+    def next_visit(self, url):
+        # The page closed, then opened again in a new tab.
+        old = self.current_window_handle
+        self.switch_to.new_window('tab')
+        fresh = self.current_window_handle
+        self.switch_to.window(old)
+        self.close()
+        self.switch_to.window(fresh)
+        self.open(url)
 
     def wait(self, script, seconds=30):
         WebDriverWait(self, seconds).until(lambda _: self.js(script))
@@ -67,6 +92,13 @@ class Page(webdriver.Chrome):
         self.at(number).click()
         self.next_frame()
 
+    def tap(self, number):
+        # A finger's tap on the control, where it is on the screen.
+        touch = ActionBuilder(self, mouse=PointerInput(interaction.POINTER_TOUCH, 'finger'))
+        touch.pointer_action.move_to(self.at(number)).pointer_down().pointer_up()
+        touch.perform()
+        self.next_frame()
+
     def choose(self, k, state):
         # Chooses an item of letter k's list with the mouse.
         Select(self.at(3 + k)).select_by_index(state)
@@ -75,7 +107,13 @@ class Page(webdriver.Chrome):
     def keys(self, text, number=None):
         # Types into that control (the focused element if none); a Shift in
         # the text is held to its end. Returns the gadget focused after.
-        (self.at(number) if number else self.switch_to.active_element).send_keys(text)
+        if number:
+            self.at(number).send_keys(text)
+        else:  # to the page, as a file chooser takes keys for a file's name
+            shift = text.startswith(Keys.SHIFT)
+            keyboard = ActionChains(self).key_down(Keys.SHIFT) if shift else ActionChains(self)
+            keyboard.send_keys(text.lstrip(Keys.SHIFT))
+            (keyboard.key_up(Keys.SHIFT) if shift else keyboard).perform()
         self.next_frame()
         return self.js("return +(document.activeElement.closest('[id^=gadget]')?.id.slice(7) ?? 0)")
 

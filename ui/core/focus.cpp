@@ -68,6 +68,21 @@ bool tabKey(int window, bool backwards) {
     return true;
 }
 
+// Whether a Tab (Shift+Tab) would wrap round from the window's last (first)
+// tab stop to its first (last). A window that shares its page with other
+// controls lets the key leave it there instead.
+bool tabLeavesWindow(int window, bool backwards) {
+    detail::WindowRecord* record = detail::findWindow(window);
+    if (!record)
+        return false;
+    const GadgetRecord* focused = detail::focusedGadget(*record);
+    if (!focused || (!backwards && focused->kind == GadgetKind::TextArea &&
+                     backend::isEditable(focused->native)))
+        return false;
+    const std::vector<GadgetRecord*> stops = detail::tabStops(window);
+    return !stops.empty() && focused == (backwards ? stops.front() : stops.back());
+}
+
 // Activating a window gives the focus to no gadget of its own accord: the
 // one that had it when the window was last deactivated gets it back (none
 // when none had it then), and when the window first opens none has it.

@@ -4,6 +4,7 @@
 var LibraryLarkspin = {
   $LK: {
     elements: [null],
+    windows: [],
     // Kinds, in the order of ui::GadgetKind.
     PushButton: 0, TextLabel: 1, DropDownList: 2, TickBox: 3, TextArea: 4,
     Click: 0, Change: 768, Focus: 14000, FocusLost: 14001,
@@ -52,6 +53,57 @@ var LibraryLarkspin = {
         });
       });
     },
+    // The touch layout's places (style.css, .touch), from the program's own
+    // coordinates: the controls above the first drop-down list form a bar,
+    // two to a line, that stays in view; each drop-down list starts a row of
+    // the controls level with it, those left of it in the first column and
+    // those right of it packed from the row's end; a text area goes below.
+    placeForTouch: function(box) {
+      var nodes = Array.prototype.slice.call(box.children), tops = [], bar = [], below = [];
+      nodes.forEach(function(node) {
+        if (node.larkspinKind === LK.DropDownList && tops.indexOf(node.larkspinBox.y) < 0)
+          tops.push(node.larkspinBox.y);
+      });
+      tops.sort(function(a, b) { return a - b; });
+      var rows = tops.map(function() { return []; });
+      nodes.forEach(function(node) {
+        var y = node.larkspinBox.y, row = tops.length - 1;
+        while (row >= 0 && tops[row] > y) --row;
+        if (node.larkspinKind === LK.TextArea) below.push(node);
+        else if (row < 0) bar.push(node);
+        else rows[row].push(node);
+      });
+      var barLines = (bar.length + 1) >> 1;
+      box.style.setProperty('--bar-lines', barLines);
+      bar.forEach(function(node, index) {
+        node.dataset.place = index & 1 ? 'bar-end' : 'bar-start';
+        node.style.setProperty('--line', index >> 1);
+        node.style.setProperty('--row', (index >> 1) + 1);
+      });
+      below.forEach(function(node, index) {
+        node.dataset.place = 'below';
+        node.style.setProperty('--row', barLines + tops.length + index + 1);
+      });
+      rows.forEach(function(mates, row) {
+        mates.sort(function(a, b) { return a.larkspinBox.x - b.larkspinBox.x; });
+        var list = mates.filter(function(node) { return node.larkspinKind === LK.DropDownList; })[0];
+        var right = mates.slice(mates.indexOf(list) + 1);
+        mates.forEach(function(node, index) {
+          node.style.setProperty('--row', barLines + row + 1);
+          node.dataset.place = node === list ? 'list' : node.larkspinBox.x < list.larkspinBox.x ? 'first' : 'end';
+          node.style.setProperty('--after', mates.length - 1 - index);
+          if (node.dataset.place === 'end') node.larkspinRowList = list;
+        });
+        list.larkspinRight = right;
+        LK.makeRoomBeside(list);
+      });
+      box.larkspinPlaced = nodes.length;
+    },
+    // A list leaves room for the visible controls right of it in its row.
+    makeRoomBeside: function(list) {
+      var shown = list.larkspinRight.filter(function(node) { return !node.hidden; });
+      list.style.setProperty('--beside', shown.length);
+    },
     add: function(element) {
       LK.elements.push(element);
       return LK.elements.length - 1;
@@ -82,17 +134,29 @@ var LibraryLarkspin = {
     document.title = name;
     var titleLine = document.getElementById('title');
     if (titleLine) titleLine.textContent = name;
-    box.setAttribute('role', 'application');
-    box.setAttribute('aria-label', name);
+    // Ordinary controls in a named group, so that a screen reader reads the
+    // labels and the count as it reads any page. The program's name is the
+    // title's first word.
+    box.setAttribute('role', 'group');
+    box.setAttribute('aria-label', name.split(' ')[0]);
     (document.getElementById('program') || document.body).appendChild(box);
     var window_ = LK.add(box);
+    LK.windows.push(box);
+    // A page narrower than the window and its margins gets the controls
+    // laid out for touch instead (style.css); zoom narrows the page too.
+    var narrow = matchMedia('(max-width: ' + (width + 15) + 'px)');
+    var fit = function() { box.classList.toggle('touch', narrow.matches); };
+    narrow.addEventListener('change', fit);
+    fit();
     // Tab and Shift+Tab walk the controls through the core, from inside the
-    // box or from nowhere; the page's own controls above it keep the
-    // browser's order.
+    // box or from nowhere. At the walk's ends the key leaves the box, and
+    // the browser takes the focus to the page's own controls and round.
     document.addEventListener('keydown', function(event) {
       if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
       var at = document.activeElement;
-      if (at && at !== document.body && !box.contains(at)) return;
+      var inside = at && box.contains(at);
+      if (at && at !== document.body && !inside) return;
+      if (inside && Module['_web_tabLeaves'](window_, event.shiftKey ? 1 : 0)) return;
       event.preventDefault();
       if (!Module['_web_tabKey'](window_, event.shiftKey ? 1 : 0))
         document.execCommand('insertText', false, '\t'); // the text area's to type
@@ -157,6 +221,7 @@ var LibraryLarkspin = {
     node.style.width = width + 'px';
     node.style.height = height + 'px';
     node.larkspinKind = kind;
+    node.larkspinBox = { x: x, y: y };
     var element = LK.add(node);
     var target = LK.target(node);
     target.larkspinElement = element;
@@ -177,6 +242,11 @@ var LibraryLarkspin = {
   },
 
   web_showTexts: function() {
+    // Controls are created before the first wait; the touch layout places
+    // them once they are all there.
+    LK.windows.forEach(function(box) {
+      if (box.larkspinPlaced !== box.children.length) LK.placeForTouch(box);
+    });
     if (!LK.pendingTexts) return;
     LK.pendingTexts.forEach(LK.show);
     LK.pendingTexts.clear();
@@ -224,7 +294,11 @@ var LibraryLarkspin = {
   web_setTicked: function(box, ticked) { LK.elements[box].larkspinInput.checked = !!ticked; },
   web_ticked: function(box) { return LK.elements[box].larkspinInput.checked ? 1 : 0; },
 
-  web_setVisible: function(element, visible) { LK.elements[element].hidden = !visible; },
+  web_setVisible: function(element, visible) {
+    var node = LK.elements[element];
+    node.hidden = !visible;
+    if (node.larkspinRowList) LK.makeRoomBeside(node.larkspinRowList);
+  },
 
   web_focusedElement: function(window_) {
     var at = document.activeElement;

@@ -62,6 +62,11 @@ EMSCRIPTEN_KEEPALIVE int web_tabKey(int window, int backwards) {
     return number && ui::core::tabKey(number, backwards != 0) ? 1 : 0;
 }
 
+EMSCRIPTEN_KEEPALIVE int web_tabLeaves(int window, int backwards) {
+    const int number = ui::core::windowNumber(ui::web::native(window));
+    return number && ui::core::tabLeavesWindow(number, backwards != 0) ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void web_windowActivation(int window, int active) {
     const int number = ui::core::windowNumber(ui::web::native(window));
     if (!number)

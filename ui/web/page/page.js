@@ -1,53 +1,104 @@
 // The page around the program: words.txt in the program's current folder
 // (the default list, or the user's own file, kept in IndexedDB for the next
-// visit), the scaling of the box on narrow screens, and the service worker.
+// visit), the line that says which it is, and the service worker.
 (function () {
 'use strict';
 
 const wordFileLine = document.getElementById('word-file');
 const chooser = document.getElementById('choose-file');
 const backToDefault = document.getElementById('default-list');
+// Larger files are used for the visit but not kept: a browser may refuse
+// them, and reading one back at every start would cost seconds.
+const KEEP_LIMIT = 64 * 1024 * 1024;
+const MB = 1024 * 1024;
+// How long the start waits for the storage before it goes on with the
+// default list; a kept file that comes later is used then.
+const STORAGE_WAIT = 1000;
+const STORAGE_GIVE_UP = 5000;
+
 let defaultList = null;
+let choice = 0; // counts the changes of words.txt; a late answer for an older one is dropped
 
-// The user's file, kept as bytes under one key.
-function openStore() {
-  return new Promise((resolve, reject) => {
-    const request = indexedDB.open('larkspin', 1);
-    request.onupgradeneeded = () => request.result.createObjectStore('files');
-    request.onsuccess = () => resolve(request.result);
-    request.onerror = () => reject(request.error);
-  });
+function within(milliseconds, promise, why) {
+  return Promise.race([promise, new Promise((_, reject) =>
+    setTimeout(() => reject(new Error(why)), milliseconds))]);
 }
 
+// The user's file, kept as bytes under one key. Every way the storage can
+// fail (it throws, is denied or blocked, or never answers) rejects.
 function storeRequest(mode, act) {
-  return openStore().then(db => new Promise((resolve, reject) => {
-    const transaction = db.transaction('files', mode);
-    const request = act(transaction.objectStore('files'));
-    transaction.oncomplete = () => { db.close(); resolve(request.result); };
-    transaction.onerror = transaction.onabort = () => { db.close(); reject(transaction.error); };
-  }));
+  return within(STORAGE_GIVE_UP, new Promise((resolve, reject) => {
+    const opening = indexedDB.open('larkspin', 1);
+    opening.onupgradeneeded = () => opening.result.createObjectStore('files');
+    opening.onblocked = () => reject(new Error('the storage is blocked'));
+    opening.onerror = () => reject(opening.error);
+    opening.onsuccess = () => {
+      const db = opening.result;
+      const transaction = db.transaction('files', mode);
+      const request = act(transaction.objectStore('files'));
+      transaction.oncomplete = () => { db.close(); resolve(request.result); };
+      transaction.onerror = transaction.onabort = () => { db.close(); reject(transaction.error); };
+    };
+  }), 'the storage does not answer');
 }
 
-const keptFile = () => storeRequest('readonly', files => files.get('words.txt')).catch(() => undefined);
 const keepFile = file => storeRequest('readwrite', files => files.put(file, 'words.txt'));
-const forgetFile = () => storeRequest('readwrite', files => files.delete('words.txt'));
+const forgetFile = () => storeRequest('readwrite', files => files.delete('words.txt')).catch(() => {});
+function keptFile() {
+  return storeRequest('readonly', files => files.get('words.txt')).then(kept => {
+    if (kept && typeof kept.name === 'string' && kept.bytes instanceof ArrayBuffer) return kept;
+    if (kept !== undefined) forgetFile(); // not a file this page kept
+    return null;
+  }, () => null);
+}
 
-// What the load button reads next: the bytes, unchanged.
-function useWords(bytes, name) {
-  Module.FS.writeFile('words.txt', bytes);
-  wordFileLine.textContent = name === null
-    ? 'words.txt: the default list'
-    : 'words.txt: ' + name + ' (' + bytes.length.toLocaleString('en') + ' bytes); press Load to read it';
+function reason(error) {
+  const name = error && error.name;
+  if (name === 'QuotaExceededError') return 'the browser\'s storage is full';
+  if (name === 'SecurityError' || name === 'NotAllowedError') return 'the browser denies storage';
+  return (error && error.message) || String(error);
+}
+
+function describe(name, bytes, kept) {
+  return 'words.txt: ' + name + ' (' + bytes.byteLength.toLocaleString('en') + ' bytes)' +
+    (kept ? ', ' + kept : '') + '; press Load to read it';
+}
+
+// What the load button reads next: the bytes, unchanged. With no bytes there
+// is no words.txt, and the load says that it cannot open it.
+function useWords(bytes, name, line) {
+  ++choice;
+  if (bytes) Module.FS.writeFile('words.txt', bytes);
+  else if (Module.FS.analyzePath('words.txt').exists) Module.FS.unlink('words.txt');
+  wordFileLine.textContent = line;
   backToDefault.hidden = name === null;
+}
+
+let defaultLine = 'words.txt: the default list';
+function useDefault() {
+  useWords(defaultList, null, defaultLine);
 }
 
 function useOwnFile(file) {
   if (!file) return; // the chooser was cancelled
   file.arrayBuffer().then(buffer => {
-    useWords(new Uint8Array(buffer), file.name);
-    return keepFile({ name: file.name, bytes: buffer });
-  }).catch(() => {
-    wordFileLine.textContent = 'words.txt: ' + file.name + ' could not be kept for the next visit';
+    const bytes = new Uint8Array(buffer);
+    if (buffer.byteLength > KEEP_LIMIT) {
+      useWords(bytes, file.name, describe(file.name, bytes,
+        'not kept for the next visit (larger than ' + KEEP_LIMIT / MB + ' MB)'));
+      forgetFile();
+      return;
+    }
+    useWords(bytes, file.name, describe(file.name, bytes, 'being kept for the next visit'));
+    const mine = choice;
+    const answer = line => { if (choice === mine) wordFileLine.textContent = line; };
+    keepFile({ name: file.name, bytes: buffer }).then(() => {
+      answer(describe(file.name, bytes, 'kept for the next visit'));
+      if (navigator.storage && navigator.storage.persist) navigator.storage.persist().catch(() => {});
+    }, error => answer(describe(file.name, bytes, 'not kept for the next visit (' + reason(error) + ')')));
+  }, error => {
+    wordFileLine.textContent = file.name + ' could not be read (' + reason(error) +
+      '); words.txt is as it was';
   });
 }
 
@@ -56,8 +107,8 @@ chooser.addEventListener('change', () => {
   chooser.value = '';
 });
 backToDefault.addEventListener('click', () => {
-  useWords(defaultList, null);
-  forgetFile().catch(() => {});
+  useDefault();
+  forgetFile();
 });
 document.addEventListener('dragover', event => {
   event.preventDefault();
@@ -70,26 +121,36 @@ document.addEventListener('drop', event => {
   useOwnFile(event.dataTransfer.files[0]);
 });
 
-// On a screen narrower than the box the whole box shrinks to fit; the
-// program's own coordinates stay as they are.
-const stage = document.getElementById('stage');
-const box = document.getElementById('program');
-function fitToWidth() {
-  const scale = Math.min(1, stage.clientWidth / 625);
-  box.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-  stage.style.height = Math.ceil(770 * scale) + 'px';
+function useKept(file) {
+  useWords(new Uint8Array(file.bytes), file.name, describe(file.name, file.bytes, 'kept from your last visit'));
 }
-window.addEventListener('resize', fitToWidth);
-fitToWidth();
 
+// The program starts once the default list is in and the storage has
+// answered or had its second, whatever it does. A kept file that comes
+// later is used then, unless the user has chosen one meanwhile.
 window.Module = {
   preRun: [() => {
     Module.addRunDependency('words.txt');
-    Promise.all([fetch('words.txt').then(r => r.arrayBuffer()), keptFile()]).then(([list, kept]) => {
-      defaultList = new Uint8Array(list);
-      if (kept) useWords(new Uint8Array(kept.bytes), kept.name);
-      else useWords(defaultList, null);
-    }).finally(() => Module.removeRunDependency('words.txt'));
+    const fetched = fetch('words.txt').then(response => {
+      if (!response.ok) throw new Error('the server answered ' + response.status);
+      return response.arrayBuffer();
+    }).then(buffer => { defaultList = new Uint8Array(buffer); }, error => error);
+    let keptNow = null, startChoice = -1;
+    const kept = keptFile().then(file => {
+      keptNow = file;
+      if (file && choice === startChoice) useKept(file);
+    });
+    Promise.all([fetched, Promise.race([kept, new Promise(done => setTimeout(done, STORAGE_WAIT))])])
+      .then(([failure]) => {
+        if (!defaultList) defaultLine = 'words.txt: the default list could not be fetched (' +
+          reason(failure) + '); use a word file of your own';
+        useDefault();
+        chooser.disabled = false;
+        Module.removeRunDependency('words.txt');
+        // Last, so that nothing in a kept file can keep the program from starting.
+        startChoice = choice;
+        if (keptNow) useKept(keptNow);
+      });
   }],
 };
 
