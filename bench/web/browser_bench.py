@@ -6,6 +6,9 @@ handled the event and is about to paint:
     is, and one that narrows it) and on the default list; for the narrowing
     one also the frame after the rest of the long list went in;
   - a load of the default list;
+on a wide page and on an emulated phone (390 x 844, touch), where the page
+is laid out for touch; the time from navigation to a working load button,
+with a cold cache (a new browser) and a warm one (the service worker's);
 and prints what a first visit downloads for the program (script plus
 WebAssembly). Run after scripts/build-web:
   bench/web/browser_bench.py [ROUNDS]"""
@@ -51,9 +54,39 @@ def panel_changes(page, rounds):
     return list(page.js('return frameTimes'))
 
 
+# When the program has made its last control: its load button works.
+READY = """
+new MutationObserver((_, observer) => {
+  if (!document.querySelector('#gadget-188 input')?.ariaLabel) return;
+  window.readyAt = performance.now();
+  observer.disconnect();
+}).observe(document, {subtree: true, childList: true, attributes: true});"""
+
+
+def start_up(rounds):
+    server, cold, warm = serve(), [], []
+    for _ in range(rounds):
+        page = Page(server.url, before_start=READY)
+        cold.append(page.js('return readyAt'))
+        page.wait('return navigator.serviceWorker.controller')
+        for _ in range(3):
+            page.open(server.url)
+            warm.append(page.js('return readyAt'))
+        page.quit()
+    print('navigation to a working load button: cold cache %s; warm cache %s'
+          % (summary(cold), summary(warm)))
+
+
 def main():
     rounds = int(sys.argv[1]) if len(sys.argv) > 1 else 20
-    page = Page(serve().url)
+    start_up(max(3, rounds // 4))
+    for phone in None, (390, 844):
+        print('== ' + ('an emulated phone, %d x %d, laid out for touch' % phone if phone else 'a wide page'))
+        timings(Page(serve().url, phone=phone), rounds)
+    sizes()
+
+
+def timings(page, rounds):
     try:
         page.js(MEASURE)
         page.click(56)
@@ -88,6 +121,8 @@ def main():
     finally:
         page.quit()
 
+
+def sizes():
     total = gzipped = 0
     for name in ('larkspin.js', 'larkspin.wasm'):
         with open(os.path.join(SITE, name), 'rb') as part:
