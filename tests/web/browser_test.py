@@ -81,8 +81,8 @@ return [small.map(n => n.id), tiny.map(n => n.id), document.documentElement.scro
         rows, below, hidden];"""
 FLOORS_MET = [[], [], True, [], True, []]
 
-# Starts with the browser's storage broken: the program starts on the
-# default list all the same, and the line says what became of a chosen file.
+# The browser's storage made to throw, and never to answer; what the line
+# then says of a chosen file.
 BROKEN_STORAGE = [
     ("IDBFactory.prototype.open = () => { throw new DOMException('no', 'SecurityError'); };",
      'not kept for the next visit (the browser denies storage)'),
@@ -199,33 +199,27 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual((page.at(58).text, page.words()), ('Words: 1', 'NEWER   '))
 
     def test_phone(self):
-        # The touch layout on two phones, and the games played by taps there.
-        for size in (320, 640), (390, 844):
-            page = Page(serve().url, phone=size)
+        # Two phones, each started with the browser's storage broken: the
+        # program starts on the default list all the same, the line says what
+        # became of a chosen file, and the touch layout meets its floors.
+        with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
+            every = ''.join(word.upper() + '   ' for word in default.read().split())
+        for size, (script, kept) in zip([(320, 640), (390, 844)], BROKEN_STORAGE):
+            page = Page(serve().url, phone=size, before_start=script)
             self.addCleanup(page.quit)
-            page.use_file('yellow.txt', b'crane\n')
             page.tap(56)
+            self.assertEqual((page.at('word-file').text, page.at(58).text, page.words()),
+                             ('words.txt: the default list', 'Words: 6748', every))
+            page.use_file('yellow.txt', b'crane\n')
+            page.wait("return document.getElementById('word-file').textContent.includes('not kept')")
             page.choose(4, 2)
-            self.assertEqual(page.js(FLOORS), FLOORS_MET, size)
-        # A file too large to keep is used for the visit all the same.
+            self.assertEqual([page.at('word-file').text, *page.js(FLOORS)],
+                             ['words.txt: yellow.txt (6 bytes), %s; press Load to read it' % kept, *FLOORS_MET])
+        # The games played by taps, first on a file too large to keep, which
+        # is used for the visit all the same.
         self.play(page, [LARGE], page.tap)
         self.assertIn('not kept for the next visit (larger than 64 MB)', page.at('word-file').text)
         self.play(page, GAMES, page.tap)
-
-    def test_broken_storage(self):
-        server = serve()
-        for script, kept in BROKEN_STORAGE:
-            page = Page(server.url, before_start=script)
-            self.addCleanup(page.quit)
-            page.click(56)
-            with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
-                self.assertEqual((page.at('word-file').text, page.at(58).text, page.words()),
-                                 ('words.txt: the default list', 'Words: 6748',
-                                  ''.join(w.upper() + '   ' for w in default.read().split())))
-            page.use_file('mine.txt', b'apple\n')
-            page.wait("return document.getElementById('word-file').textContent.includes('not kept')")
-            self.assertEqual(page.at('word-file').text,
-                             'words.txt: mine.txt (6 bytes), %s; press Load to read it' % kept)
 
 
 if __name__ == '__main__':

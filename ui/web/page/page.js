@@ -34,10 +34,15 @@ function storeRequest(mode, act) {
     opening.onerror = () => reject(opening.error);
     opening.onsuccess = () => {
       const db = opening.result;
-      const transaction = db.transaction('files', mode);
-      const request = act(transaction.objectStore('files'));
-      transaction.oncomplete = () => { db.close(); resolve(request.result); };
-      transaction.onerror = transaction.onabort = () => { db.close(); reject(transaction.error); };
+      try {
+        const transaction = db.transaction('files', mode);
+        const request = act(transaction.objectStore('files'));
+        transaction.oncomplete = () => { db.close(); resolve(request.result); };
+        transaction.onerror = transaction.onabort = () => { db.close(); reject(transaction.error); };
+      } catch (error) { // a store made by something else, or one being deleted
+        db.close();
+        reject(error);
+      }
     };
   }), 'the storage does not answer');
 }
