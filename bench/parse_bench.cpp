@@ -9,7 +9,7 @@
 #include "filter/parse_list.h"
 #include "layout/gadget_numbers.h"
 #include "ui/backend.h"
-#include "ui/core/event_queue.h"
+#include "ui/test_hooks.h"
 #include "ui/toolkit.h"
 #include "words/word_store.h"
 
@@ -126,7 +126,7 @@ void BM_RefreshFromTickClick(benchmark::State& state) {
         static_cast<QWidget*>(ui::core::nativeGadget(gadget::tickBox(0, 4)))->geometry().center();
     timeOnFreshList(state, [&] {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, box);
-        while (ui::detail::pendingEventCount() > 0) {
+        while (ui::test::pendingEventCount() > 0) {
             if (ui::nextEvent() == ui::kGadgetEvent) {
                 currentGadget = ui::eventSource();
                 dispatchGadgetEvent();

@@ -3,14 +3,16 @@
 // The toolkit core (ui/core/) implements every operation of ui/toolkit.h:
 // the gadget and window tables, number lookup, kind dispatch and the failure
 // rules, event suppression, the label colours and their shared brushes, the
-// Tab walk, focus memory and the event queue. What touches the platform it
-// hands to one backend, linked in at build time (ui/qt/, ui/win32/, ui/web/).
-// A new platform implements the functions of namespace ui::backend below and
-// nothing else; it reports what the user does through ui::core.
+// fonts, when a drop-down list reports a change, the Tab walk, focus memory
+// and the event queue. What touches the platform it hands to one backend,
+// linked in at build time (ui/qt/, ui/win32/, ui/web/). A new platform
+// implements the functions of namespace ui::backend below and nothing else;
+// it reports what the user does through ui::core.
 //
 // A backend never decides what an operation means: it creates, changes and
-// reads native controls when told to, and reports raw user actions. It is
-// never asked about a number the core does not know.
+// reads native controls when told to, draws what the core decided, and
+// reports raw user actions. It is never asked about a number the core does
+// not know.
 #pragma once
 
 #include <string>
@@ -29,6 +31,31 @@ struct Box {
     int x, y, width, height;
 };
 
+// The two faces a control draws its text in: the toolkit's default gadget
+// font, and the bold face of the system font.
+enum class Face { Default, Bold };
+
+// How a label is painted, as the core decided it (core::labelLook):
+// - the platform's look (no colour set; text is -1);
+// - the button face behind the text colour (only a text colour set);
+// - the whole label filled with its own background colour, with the shared
+//   brush of that colour, the text in the text colour (black unless set).
+struct LabelLook {
+    enum Fill { PlatformLook, ButtonFace, OwnColour } fill = PlatformLook;
+    int background = -1; // OwnColour: the fill's colour and its brush
+    Brush brush = nullptr;
+    int text = -1;
+};
+
+// What the user did to a drop-down list, as the platform tells it. Which of
+// these is a choice the core decides (core::reportList).
+enum class ListReport {
+    Opened,    // the list dropped open
+    Stepped,   // the selection moved (in the closed list, or through the open one)
+    Chosen,    // the user settled on the selected item, or the list closed on it
+    Cancelled, // the open list closed without a choice (Escape, a click elsewhere)
+};
+
 namespace backend {
 
 // Once at start-up and once at the end, after every window was destroyed.
@@ -42,24 +69,22 @@ Native createWindow(int number, Box box, const std::u16string& title, int flags)
 void destroyWindow(Native window);
 
 // A visible control of the given kind in the window, at the box, with the
-// gadget number as its identifier, drawing with the font given (kDefaultFont
-// or any other value: see setFont). The text is for buttons, labels and tick
-// boxes; flags are newLabel's (centred) and newTextArea's (wrap). nullptr
-// when the platform refuses.
+// gadget number as its identifier, drawing in the face given. The text is
+// for buttons, labels and tick boxes; flags are newLabel's (centred) and
+// newTextArea's (wrap). nullptr when the platform refuses.
 Native createControl(Native window, GadgetKind kind, int number, Box box,
-                     const std::u16string& text, int flags, int font);
+                     const std::u16string& text, int flags, Face face);
 // Destroys one control; its window is still open.
 void destroyControl(Native control);
 
-// -1 is the toolkit's default gadget font; any other value is handed on
-// unchecked: one that names no font gives the bold face of the system font.
-void setFont(Native control, GadgetKind kind, int font);
+void setFont(Native control, GadgetKind kind, Face face);
 // A label's, button's or tick box's text, or the text area's whole content
 // (empty empties it).
 void setText(Native control, GadgetKind kind, const std::u16string& text);
 
-// Drop-down lists. Position -1 adds after the last item; an index outside
-// the list leaves no item selected; -1 reads as "none selected".
+// Drop-down lists. The position is from 0 to the number of items (which
+// adds after the last); the index names an item, or is -1 for none; -1
+// reads as "none selected".
 void insertItem(Native list, int position, const std::u16string& text);
 void selectItem(Native list, int index);
 int selectedItem(Native list);
@@ -74,16 +99,16 @@ void setVisible(Native control, bool visible);
 // for none), and giving it to a control (nullptr: to no control).
 Native focusedControl(Native window);
 void focus(Native window, Native control);
-// Whether the control is a text area the user can type into: a plain Tab
-// there is typed, not a move of the focus.
-bool isEditable(Native control);
+// Whether the text area is one the user can type into: a plain Tab there is
+// typed, not a move of the focus.
+bool isEditable(Native area);
 
 // Label colours. The core keeps one brush per background colour in use and
 // asks the backend to make and free them; repaint draws the label again at
-// once, reading its colours through core::labelLook().
+// once, in the look given (which core::labelLook() also answers later).
 Brush createBrush(int colour);
 void destroyBrush(Brush brush);
-void repaint(Native label);
+void repaint(Native label, const LabelLook& look);
 
 // What a screen reader is told; an empty description means none. The
 // relation names the label whose text names the control.
@@ -107,6 +132,8 @@ namespace core {
 // posted unless the program's own change caused them.
 void reportGadget(int number, int type);
 void reportClose(int window);
+// What the user did to a drop-down list; the core posts the change, if any.
+void reportList(int number, ListReport report);
 
 // Tab or Shift+Tab pressed in a window: true when the core moved the focus,
 // false when the key is the focused text area's to type.
@@ -120,13 +147,7 @@ bool tabLeavesWindow(int window, bool backwards);
 void windowDeactivated(int window);
 void windowActivated(int window);
 
-// How a label is to be painted: its text and background colours (-1 for
-// none) and the shared brush of the background (0 when none is set).
-struct LabelLook {
-    int text = -1;
-    int background = -1;
-    Brush brush = nullptr;
-};
+// How a label is to be painted now.
 LabelLook labelLook(int number);
 
 // For the backend's own bookkeeping and for tests: the native control or
@@ -135,7 +156,8 @@ Native nativeGadget(int number);
 Native nativeWindow(int number);
 int gadgetNumber(Native control);
 int windowNumber(Native window);
-int liveBrushCount();
+// The kind of the gadget of that number (a push button when none).
+GadgetKind gadgetKind(int number);
 
 } // namespace core
 

@@ -11,7 +11,7 @@
 #pragma once
 
 #include "ui/backend.h"
-#include "ui/core/event_queue.h"
+#include "ui/test_hooks.h"
 
 #include <string>
 
@@ -72,7 +72,6 @@ Look labelLook(int label);
 int buttonFace(); // the platform's button-face colour, packed
 Font font(int number);
 WindowLook window(int number);
-inline int pendingEvents() { return ui::detail::pendingEventCount(); }
-inline int liveBrushes() { return ui::core::liveBrushCount(); }
+inline int pendingEvents() { return ui::test::pendingEventCount(); }
 
 } // namespace driver

@@ -3,8 +3,10 @@
 // branch.
 #include "tests/support/main_window_fixture.h"
 #include "ui/backend.h"
+#include "ui/test_hooks.h"
 #include "ui/toolkit.h"
-#include "ui/win32/win32_backend.h"
+
+#include <windows.h>
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -19,8 +21,8 @@ HWND mainWindow() { return static_cast<HWND>(ui::core::nativeWindow(kMainWindow)
 
 // nextEvent itself: the key waits in the platform's queue, nothing in the
 // toolkit's, and the window's accelerators move the focus; the message's
-// number comes back, unless it could pass for a toolkit event.
-// Moved by the keyboard, the focus is shown, as in a dialog box.
+// number comes back. Moved by the keyboard, the focus is shown, as in a
+// dialog box.
 TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     while (driver::pendingEvents() > 0)
         ui::nextEvent();
@@ -33,11 +35,6 @@ TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
     SetWindowSubclass(mainWindow(), watch, 1, 0);
     PostMessageW(mainWindow(), WM_KEYDOWN, VK_TAB, 1);
     EXPECT_EQ(ui::nextEvent(), WM_KEYDOWN);
-    // A message numbered as a toolkit event is none.
-    for (const UINT code : {ui::kGadgetEvent, ui::kCloseRequest}) {
-        PostMessageW(mainWindow(), code, 0, 0);
-        EXPECT_EQ(ui::nextEvent(), 0) << code;
-    }
     EXPECT_EQ(driver::focused(), kLoadButton);
     EXPECT_TRUE(cuesShown);
     RemoveWindowSubclass(mainWindow(), watch, 1);
@@ -80,13 +77,13 @@ TEST_F(Win32Backend, LongTextWrapsAndEachNewListShowsFromItsTop) {
 }
 
 // Windows 10 and 11 take the visual-styles branch: the list's drop height,
-// the text area's border and its paint; the closed list keeps its height,
-// with any font.
+// the text area's border and its paint; the closed list keeps its height in
+// either face.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
     for (const bool themed : {false, true}) {
         ui::closeToolkit();
-        ui::detail::forceVisualStyles(themed);
+        ui::test::forceVisualStyles(themed);
         SetUp();
         SCOPED_TRACE(themed);
         RECT dropped{};
@@ -106,14 +103,12 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
         EXPECT_EQ(GetPixel(frame, 0, at.height / 2) == GetPixel(frame, at.width - 1, at.height / 2),
                   themed);
         ReleaseDC(area, frame);
-        const HFONT large = CreateFontW(40, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
-        for (const int font : {int(INT_PTR(large)), 256, ui::kDefaultFont}) {
+        for (const int font : {256, ui::kDefaultFont}) {
             ui::setFont(letterList(1), font);
             EXPECT_EQ(driver::place(letterList(1)).height, 21) << font;
         }
-        DeleteObject(large);
     }
-    ui::detail::forceVisualStyles(false);
+    ui::test::forceVisualStyles(false);
     // Given 350 pixels, or the closed height and 30 more.
     EXPECT_EQ(dropHeight[0] - dropHeight[1], 350 - (21 + 30));
     // The default font is the desktop's message font, whichever it is.

@@ -1,5 +1,6 @@
 // The event queue: what the gadgets report, in order, one at a time.
 #include "ui/core/event_queue.h"
+#include "ui/test_hooks.h"
 #include "ui/toolkit.h"
 
 #include <deque>
@@ -36,8 +37,6 @@ void postEvent(int code, int source, int window, int type) {
     queue.push_back(Event{code, source, window, type});
 }
 
-int pendingEventCount() { return static_cast<int>(queue.size()); }
-
 void dropAllEvents() {
     queue.clear();
     lastEvent = Event{};
@@ -55,6 +54,8 @@ int takeEvent() {
 } // namespace ui::detail
 
 namespace ui {
+
+int test::pendingEventCount() { return static_cast<int>(detail::queue.size()); }
 
 int eventSource() { return detail::lastEvent.source; }
 int eventType() { return detail::lastEvent.type; }

@@ -5,7 +5,6 @@
 namespace ui::detail {
 
 void postEvent(int code, int source, int window, int type);
-int pendingEventCount();
 void dropAllEvents();
 // Forgets the last event, then takes the head of the queue as the new last
 // event and returns its code; 0 when the queue is empty.

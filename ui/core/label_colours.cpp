@@ -1,5 +1,6 @@
 // Label colours, and the brushes their backgrounds are painted with.
 #include "ui/core/records.h"
+#include "ui/test_hooks.h"
 #include "ui/toolkit.h"
 
 #include <map>
@@ -46,7 +47,7 @@ void setLabelColour(GadgetRecord& label, int which, int colour) {
     } else {
         return;
     }
-    backend::repaint(label.native);
+    backend::repaint(label.native, core::labelLook(label.number));
 }
 
 void releaseLabelBrush(GadgetRecord& label) {
@@ -59,16 +60,21 @@ void releaseLabelBrush(GadgetRecord& label) {
 
 namespace ui::core {
 
+// With no colour set, the platform's look. A text colour alone sits on the
+// button face. A background colour fills the whole label with its brush,
+// under the text colour if one is set, else black.
 LabelLook labelLook(int number) {
     const detail::GadgetRecord* label = detail::findGadget(number);
-    if (!label || label->kind != GadgetKind::TextLabel)
+    if (!label || label->kind != GadgetKind::TextLabel ||
+        (label->textColour == -1 && label->backgroundColour == -1))
         return {};
-    LabelLook look{label->textColour, label->backgroundColour, nullptr};
-    if (label->backgroundColour != -1)
-        look.brush = detail::brushCache[label->backgroundColour].brush;
-    return look;
+    if (label->backgroundColour == -1)
+        return {LabelLook::ButtonFace, -1, nullptr, label->textColour};
+    return {LabelLook::OwnColour, label->backgroundColour,
+            detail::brushCache[label->backgroundColour].brush,
+            label->textColour == -1 ? rgb(0, 0, 0) : label->textColour};
 }
 
-int liveBrushCount() { return static_cast<int>(detail::brushCache.size()); }
-
 } // namespace ui::core
+
+int ui::test::liveBrushCount() { return static_cast<int>(ui::detail::brushCache.size()); }

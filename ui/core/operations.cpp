@@ -15,31 +15,38 @@ void setFont(int number, int font) {
         detail::setGadgetFont(font);
         return;
     }
-    GadgetRecord* record = findGadget(number);
-    if (!record)
-        return;
-    backend::setFont(record->native, record->kind, font);
-    if (record->kind == GadgetKind::TextArea)
-        record->font = font;
+    if (GadgetRecord* record = findGadget(number))
+        backend::setFont(record->native, record->kind, detail::faceOf(font));
 }
 
-// The program fills its lists itself; that is no selection by the user.
+// The program fills its lists itself; that is no selection by the user. A
+// position outside the list adds after the last item. A list without a
+// selection keeps none, though a platform may select the first item that
+// goes into an empty list.
 void addItem(int number, int position, const std::u16string& text) {
     detail::SuppressEvents suppress;
-    GadgetRecord* record = findGadget(number);
-    if (record && record->kind == GadgetKind::DropDownList)
-        backend::insertItem(record->native, position, text);
+    GadgetRecord* list = findGadget(number);
+    if (!list || list->kind != GadgetKind::DropDownList)
+        return;
+    backend::insertItem(list->native,
+                        position < 0 || position > list->items ? list->items : position, text);
+    ++list->items;
+    if (list->item == -1)
+        backend::selectItem(list->native, -1);
+    list->item = backend::selectedItem(list->native);
 }
 
-// A selection or tick set by the program must not look like the user's.
+// A selection or tick set by the program must not look like the user's. An
+// index outside the list leaves no item selected.
 void setState(int number, int value) {
     detail::SuppressEvents suppress;
     GadgetRecord* record = findGadget(number);
     if (!record)
         return;
-    if (record->kind == GadgetKind::DropDownList)
-        backend::selectItem(record->native, value);
-    else if (record->kind == GadgetKind::TickBox)
+    if (record->kind == GadgetKind::DropDownList) {
+        record->item = value >= 0 && value < record->items ? value : -1;
+        backend::selectItem(record->native, record->item);
+    } else if (record->kind == GadgetKind::TickBox)
         backend::setTicked(record->native, value != 0);
 }
 

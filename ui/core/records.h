@@ -18,8 +18,11 @@ struct GadgetRecord {
     // set, the label holds a reference on the shared brush of that colour.
     int textColour = -1;
     int backgroundColour = -1;
-    // Text area: the font it was last given.
-    int font = -1;
+    // Drop-down lists: how many items, the item last set or chosen (-1 for
+    // none), and whether the user has the list open.
+    int items = 0;
+    int item = -1;
+    bool open = false;
 };
 
 struct WindowRecord {
@@ -50,8 +53,9 @@ void releaseLabelBrush(GadgetRecord& label);
 // Before a gadget is hidden (focus.cpp).
 void giveUpFocusBeforeHiding(const GadgetRecord& gadget);
 
-// The font for gadgets made from now on (toolkit.cpp).
-int currentGadgetFont();
+// The font for gadgets made from now on, and the face a font value draws
+// in (toolkit.cpp).
 void setGadgetFont(int font);
+Face faceOf(int font);
 
 } // namespace ui::detail

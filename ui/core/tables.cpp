@@ -93,4 +93,9 @@ int gadgetNumber(Native control) {
     return record ? record->number : 0;
 }
 
+GadgetKind gadgetKind(int number) {
+    const detail::GadgetRecord* record = detail::findGadget(number);
+    return record ? record->kind : GadgetKind::PushButton;
+}
+
 } // namespace ui::core

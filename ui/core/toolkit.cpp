@@ -21,12 +21,10 @@ int createGadget(GadgetKind kind, int number, Box box, const std::u16string& tex
     if (!window || number < 0)
         return 0;
     const Native native =
-        backend::createControl(window->native, kind, number, box, text, flags, gadgetFont);
+        backend::createControl(window->native, kind, number, box, text, flags, faceOf(gadgetFont));
     if (!native)
         return 0;
-    GadgetRecord& record = addGadget(number, window->number, kind, native);
-    if (kind == GadgetKind::TextArea)
-        record.font = gadgetFont;
+    addGadget(number, window->number, kind, native);
     return 1;
 }
 
@@ -37,8 +35,13 @@ WindowRecord* findWindow(int number) {
     return found == windows.end() ? nullptr : &found->second;
 }
 
-int currentGadgetFont() { return gadgetFont; }
 void setGadgetFont(int font) { gadgetFont = font; }
+
+// The toolkit draws in two faces. A font value other than kDefaultFont names
+// no font of the toolkit's; the program passes one for the letter labels,
+// which then draw in the system font's bold face (on Windows, a control
+// given a value that names no font draws in the stock system font, bold).
+Face faceOf(int font) { return font == kDefaultFont ? Face::Default : Face::Bold; }
 
 } // namespace ui::detail
 

@@ -8,40 +8,25 @@
 namespace ui::backend {
 
 Native createControl(Native window, GadgetKind kind, int number, Box box,
-                     const std::u16string& text, int flags, int font) {
-    QWidget* parent = qt::widget(window);
-    QWidget* control = nullptr;
-    switch (kind) {
-    case GadgetKind::PushButton:
-        control = qt::newButton(parent, number, qt::toQString(text));
-        break;
-    case GadgetKind::TextLabel:
-        control = qt::newLabel(parent, qt::toQString(text), flags);
-        break;
-    case GadgetKind::DropDownList:
-        control = qt::newDropDownList(parent, number);
-        break;
-    case GadgetKind::TickBox:
-        control = qt::newTickBox(parent, number, qt::toQString(text));
-        break;
-    case GadgetKind::TextArea:
-        control = qt::newTextArea(parent, number, flags);
-        break;
-    }
+                     const std::u16string& text, int flags, Face face) {
+    static constexpr qt::NewControl* kinds[] = {qt::newButton, qt::newLabel, qt::newDropDownList,
+                                                qt::newTickBox, qt::newTextArea};
+    QWidget* control =
+        kinds[static_cast<int>(kind)](qt::widget(window), number, qt::toQString(text), flags);
     // Labels never take the focus; the others take it by click, and Tab is
     // the window's (window.cpp). Qt's own tab chain stays empty, so Qt never
     // picks a control to focus by itself.
     control->setFocusPolicy(kind == GadgetKind::TextLabel ? Qt::NoFocus : Qt::ClickFocus);
     control->setGeometry(box.x, box.y, box.width, box.height);
-    control->setFont(qt::fontFor(font));
+    control->setFont(qt::state().faces[static_cast<int>(face)]);
     control->show();
     return control;
 }
 
 void destroyControl(Native control) { delete qt::widget(control); }
 
-void setFont(Native control, GadgetKind, int font) {
-    qt::widget(control)->setFont(qt::fontFor(font));
+void setFont(Native control, GadgetKind, Face face) {
+    qt::widget(control)->setFont(qt::state().faces[static_cast<int>(face)]);
 }
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {

@@ -1,10 +1,7 @@
 // Drop-down lists: pick-only lists whose selected index is their state.
 #include "ui/qt/qt_backend.h"
-#include "ui/toolkit.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QPointer>
 #include <QProxyStyle>
 
 namespace ui::qt {
@@ -22,31 +19,24 @@ class DropBelowStyle : public QProxyStyle {
     }
 };
 
-QStyle* dropBelowStyle() {
-    // Owned by the application object, like every style it hands out.
-    static QPointer<DropBelowStyle> style;
-    if (!style) {
-        style = new DropBelowStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 QComboBox* combo(Native list) { return static_cast<QComboBox*>(widget(list)); }
 
 } // namespace
 
-QWidget* newDropDownList(QWidget* window, int number) {
+QWidget* newDropDownList(QWidget* window, int number, const QString&, int) {
     auto* list = new QComboBox(window);
     list->setEditable(false);
-    list->setStyle(dropBelowStyle());
+    if (!state().dropBelow)
+        state().dropBelow = new DropBelowStyle; // freed by stop()
+    list->setStyle(state().dropBelow);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setMaxVisibleItems(16); // the whole list shows without scrolling
     // activated() is raised by the user's choice only (mouse, keyboard or
-    // wheel), never by setCurrentIndex(); opening and closing the list
+    // wheel; in the open list, the item it closes on, even the one it
+    // showed), never by setCurrentIndex(); opening and closing the list
     // without choosing raises nothing.
     QObject::connect(list, &QComboBox::activated,
-                     [number] { core::reportGadget(number, kChange); });
+                     [number] { core::reportList(number, ListReport::Chosen); });
     return list;
 }
 
@@ -55,21 +45,10 @@ QWidget* newDropDownList(QWidget* window, int number) {
 namespace ui::backend {
 
 void insertItem(Native list, int position, const std::u16string& text) {
-    QComboBox* items = qt::combo(list);
-    const int selected = items->currentIndex();
-    if (position < 0 || position > items->count())
-        position = items->count();
-    items->insertItem(position, qt::toQString(text));
-    // Qt selects the first item that goes into an empty list; a list that had
-    // no selection keeps having none until the program sets one.
-    if (selected == -1)
-        items->setCurrentIndex(-1);
+    qt::combo(list)->insertItem(position, qt::toQString(text));
 }
 
-void selectItem(Native list, int index) {
-    QComboBox* items = qt::combo(list);
-    items->setCurrentIndex(index >= 0 && index < items->count() ? index : -1);
-}
+void selectItem(Native list, int index) { qt::combo(list)->setCurrentIndex(index); }
 
 int selectedItem(Native list) { return qt::combo(list)->currentIndex(); }
 

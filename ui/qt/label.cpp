@@ -1,5 +1,5 @@
-// Text labels: static text that reports nothing, painted in the colours the
-// core keeps for them.
+// Text labels: static text that reports nothing, painted in the look the
+// core decided for it.
 #include "ui/qt/qt_backend.h"
 #include "ui/toolkit.h"
 
@@ -18,7 +18,7 @@ QColor toQColor(int colour) {
 
 } // namespace
 
-QWidget* newLabel(QWidget* window, const QString& text, int flags) {
+QWidget* newLabel(QWidget* window, int, const QString& text, int flags) {
     auto* label = new QLabel(text, window);
     label->setTextFormat(Qt::PlainText); // shown literally, never as markup
     const Qt::Alignment horizontal = (flags & kLabelCentred) ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -33,26 +33,17 @@ namespace ui::backend {
 Brush createBrush(int colour) { return new QBrush(qt::toQColor(colour)); }
 void destroyBrush(Brush brush) { delete static_cast<QBrush*>(brush); }
 
-// Paints the label in its colours:
-// - none set: the platform's default look;
-// - only a text colour: that colour on the button face;
-// - a background colour: the whole label filled with its brush, the text in
-//   the text colour if one is set, else black.
-void repaint(Native native) {
+void repaint(Native native, const LabelLook& look) {
     QWidget* label = qt::widget(native);
-    const core::LabelLook look = core::labelLook(core::gadgetNumber(native));
-    if (look.text == -1 && look.background == -1) {
-        label->setAutoFillBackground(false);
-        label->setPalette(QPalette());
-    } else {
-        QPalette palette = QApplication::palette(label);
+    const bool own = look.fill != LabelLook::PlatformLook;
+    QPalette palette = own ? QApplication::palette(label) : QPalette();
+    if (own) {
         palette.setBrush(QPalette::Window, look.brush ? *static_cast<QBrush*>(look.brush)
                                                       : palette.brush(QPalette::Button));
-        palette.setColor(QPalette::WindowText,
-                         look.text == -1 ? QColor(Qt::black) : qt::toQColor(look.text));
-        label->setPalette(palette);
-        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::WindowText, qt::toQColor(look.text));
     }
+    label->setPalette(palette);
+    label->setAutoFillBackground(own);
     label->update();
 }
 

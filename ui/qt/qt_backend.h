@@ -4,9 +4,12 @@
 
 #include "ui/backend.h"
 
+#include <QFont>
+#include <QPointer>
 #include <QString>
 
-class QFont;
+class QApplication;
+class QStyle;
 class QWidget;
 
 namespace ui::qt {
@@ -16,23 +19,25 @@ inline QString toQString(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// -1 is the default gadget font; any other value gives the stock font, the
-// bold face of the system font (toolkit.cpp).
-QFont fontFor(int font);
+// What the backend keeps from start() to stop() (toolkit.cpp).
+struct State {
+    QApplication* ownApplication = nullptr; // when the backend made it
+    QFont faces[2];                         // by Face
+    QPointer<QObject> windowHooks;          // Tab and Shift+Tab for every window
+    QPointer<QStyle> dropBelow;             // the drop-down lists' style
+    bool activating = false; // while the core gives the focus back to an activated window
+};
+State& state();
 
 // One per kind: the widget, parented to the window, reporting its user
-// actions to the core under the gadget number.
-QWidget* newButton(QWidget* window, int number, const QString& text);
-QWidget* newLabel(QWidget* window, const QString& text, int flags);
-QWidget* newDropDownList(QWidget* window, int number);
-QWidget* newTickBox(QWidget* window, int number, const QString& text);
-QWidget* newTextArea(QWidget* window, int number, int flags);
+// actions to the core under the gadget number; text and flags as
+// createControl's.
+using NewControl = QWidget*(QWidget* window, int number, const QString& text, int flags);
+NewControl newButton, newLabel, newDropDownList, newTickBox, newTextArea;
 
-// Push buttons and tick boxes report each user click (button.cpp).
-void reportClicks(QWidget* button, int number);
 void setTextAreaText(QWidget* area, const QString& text);
 
-// Tab, Shift+Tab and the close box, seen for every window (window.cpp).
+// Tab, Shift+Tab and the screen readers' view of every window (window.cpp).
 void installWindowHooks();
 
 } // namespace ui::qt

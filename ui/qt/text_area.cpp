@@ -29,7 +29,7 @@ class FocusReporter : public QObject {
 
 } // namespace
 
-QWidget* newTextArea(QWidget* window, int number, int flags) {
+QWidget* newTextArea(QWidget* window, int number, const QString&, int flags) {
     auto* area = new QPlainTextEdit(window);
     area->setLineWrapMode((flags & kTextAreaWrap) ? QPlainTextEdit::WidgetWidth
                                                   : QPlainTextEdit::NoWrap);
@@ -58,9 +58,8 @@ void setTextAreaText(QWidget* area, const QString& text) {
 
 namespace ui::backend {
 
-bool isEditable(Native control) {
-    auto* edit = qobject_cast<QPlainTextEdit*>(qt::widget(control));
-    return edit && !edit->isReadOnly();
+bool isEditable(Native area) {
+    return !static_cast<QPlainTextEdit*>(qt::widget(area))->isReadOnly();
 }
 
 } // namespace ui::backend

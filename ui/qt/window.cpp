@@ -10,14 +10,10 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPalette>
-#include <QPointer>
 #include <QWidget>
 
 namespace ui::qt {
 namespace {
-
-// While the core gives the focus back to an activated window.
-bool activating = false;
 
 class Window : public QWidget {
   public:
@@ -43,9 +39,9 @@ class Window : public QWidget {
         } else if (event->type() == QEvent::WindowActivate) {
             if (QWidget* remembered = focusWidget())
                 remembered->clearFocus();
-            activating = true;
+            state().activating = true;
             core::windowActivated(number_);
-            activating = false;
+            state().activating = false;
         }
         return QWidget::event(event);
     }
@@ -129,15 +125,11 @@ QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
 
 } // namespace
 
+// The Tab filter is freed by stop().
 void installWindowHooks() {
     QAccessible::installFactory(accessibleWindow);
-    // Owned by the application object, so a new application gets a new one.
-    static QPointer<TabKeys> tabKeys;
-    if (tabKeys)
-        return;
-    tabKeys = new TabKeys;
-    tabKeys->setParent(qApp);
-    qApp->installEventFilter(tabKeys);
+    state().windowHooks = new TabKeys;
+    qApp->installEventFilter(state().windowHooks);
 }
 
 } // namespace ui::qt
@@ -179,8 +171,8 @@ Native focusedControl(Native window) {
 
 void focus(Native window, Native control) {
     if (control)
-        qt::widget(control)->setFocus(qt::activating ? Qt::ActiveWindowFocusReason
-                                                     : Qt::TabFocusReason);
+        qt::widget(control)->setFocus(qt::state().activating ? Qt::ActiveWindowFocusReason
+                                                             : Qt::TabFocusReason);
     else if (QWidget* focused = qt::widget(window)->focusWidget())
         focused->clearFocus();
 }

@@ -26,7 +26,7 @@ void web_setVisible(int element, int visible);
 int web_focusedElement(int window);
 void web_focus(int window, int element);
 int web_isEditable(int element);
-void web_setLabelColours(int label, int text, int fill);
+void web_setLabelColours(int label, int fill, int colour, int text);
 void web_setAccessibleName(int element, const char16_t* name, int nameLength,
                            const char16_t* description, int descriptionLength);
 void web_setLabelledBy(int element, int label);

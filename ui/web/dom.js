@@ -228,10 +228,7 @@ var LibraryLarkspin = {
     if (kind === LK.PushButton || kind === LK.TickBox) {
       target.addEventListener('click', function() { LK.report(element, LK.Click); });
     } else if (kind === LK.DropDownList) {
-      target.addEventListener('change', function() {
-        target.larkspinChosen = true;
-        LK.report(element, LK.Change);
-      });
+      target.addEventListener('change', function() { LK.report(element, LK.Change); });
     } else if (kind === LK.TextArea) {
       target.addEventListener('input', function() { LK.report(element, LK.Change); });
       target.addEventListener('focus', function() { LK.report(element, LK.Focus); });
@@ -275,19 +272,10 @@ var LibraryLarkspin = {
     var select = LK.elements[list];
     var option = document.createElement('option');
     option.textContent = LK.text(text, length);
-    var before = position >= 0 && position < select.options.length ? select.options[position] : null;
-    var selected = select.larkspinChosen ? select.selectedIndex : -1;
-    select.insertBefore(option, before);
-    // A browser selects the first item of a list that has none chosen; the
-    // list stays without a selection until something is chosen.
-    if (selected < 0) select.selectedIndex = -1;
+    select.insertBefore(option, select.options[position] || null);
   },
 
-  web_selectItem: function(list, index) {
-    var select = LK.elements[list];
-    select.selectedIndex = index >= 0 && index < select.options.length ? index : -1;
-    select.larkspinChosen = true;
-  },
+  web_selectItem: function(list, index) { LK.elements[list].selectedIndex = index; },
 
   web_selectedItem: function(list) { return LK.elements[list].selectedIndex; },
 
@@ -320,12 +308,12 @@ var LibraryLarkspin = {
     return node.larkspinKind === LK.TextArea && !node.readOnly ? 1 : 0;
   },
 
-  // A fill of its own, else the button face behind a text colour of its
-  // own, else the page's look for labels.
-  web_setLabelColours: function(label, text, fill) {
+  // The core's look (ui::LabelLook): the page's look for labels, the button
+  // face, or a fill of the label's own colour; and the text colour.
+  web_setLabelColours: function(label, fill, colour, text) {
     var style = LK.elements[label].style;
-    style.color = text !== -1 ? LK.colour(text) : (fill !== -1 ? 'rgb(0,0,0)' : '');
-    style.backgroundColor = fill !== -1 ? LK.colour(fill) : (text !== -1 ? 'var(--button-face)' : '');
+    style.color = text !== -1 ? LK.colour(text) : '';
+    style.backgroundColor = ['', 'var(--button-face)', LK.colour(colour)][fill];
   },
 
   web_setAccessibleName: function(element, name, nameLength, description, descriptionLength) {

@@ -8,21 +8,21 @@ using web::element;
 using web::native;
 
 Native createControl(Native window, GadgetKind kind, int number, Box box,
-                     const std::u16string& text, int flags, int font) {
+                     const std::u16string& text, int flags, Face face) {
     const int control =
         web_createControl(element(window), static_cast<int>(kind), number, box.x, box.y, box.width,
                           box.height, text.c_str(), web::length(text), flags);
-    if (control && font != -1)
-        setFont(native(control), kind, font);
+    if (control && face != Face::Default)
+        setFont(native(control), kind, face);
     return native(control);
 }
 
 void destroyControl(Native control) { web_destroyElement(element(control)); }
 
-// The page has one typeface; a value that names no font of the toolkit's
-// draws in its bold face, as the system font is bold where these values
-// come from.
-void setFont(Native control, GadgetKind, int font) { web_setBold(element(control), font != -1); }
+// The page has one typeface, drawn plain or bold.
+void setFont(Native control, GadgetKind, Face face) {
+    web_setBold(element(control), face == Face::Bold);
+}
 
 void setText(Native control, GadgetKind, const std::u16string& text) {
     web_setText(element(control), text.c_str(), web::length(text));

@@ -52,8 +52,12 @@ int waitForPlatform() {
 // What the page's handlers call. They take the script's element numbers.
 extern "C" {
 
+// A select's change event is the user settling on an item.
 EMSCRIPTEN_KEEPALIVE void web_reportGadget(int control, int type) {
-    if (const int number = ui::core::gadgetNumber(ui::web::native(control)))
+    const int number = ui::core::gadgetNumber(ui::web::native(control));
+    if (number && ui::core::gadgetKind(number) == ui::GadgetKind::DropDownList)
+        ui::core::reportList(number, ui::ListReport::Chosen);
+    else if (number)
         ui::core::reportGadget(number, type);
 }
 

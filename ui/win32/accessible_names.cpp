@@ -9,29 +9,21 @@
 #include <oleacc.h>
 
 #include <iterator>
-#include <set>
 
-namespace ui::detail {
+namespace ui::win32 {
 namespace {
 
-IAccPropServices* service = nullptr;
-bool tried = false;
-bool comStarted = false;
-// The controls the program named itself: a label's text does not replace
-// that name.
-std::set<HWND> named;
-
 IAccPropServices* propertyService() {
-    if (tried)
-        return service;
-    tried = true;
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted = SUCCEEDED(started);
+    State& kept = state();
+    if (kept.accessibilityTried)
+        return kept.accessibility;
+    kept.accessibilityTried = true;
+    kept.comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     void* created = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_IAccPropServices, &created)))
-        service = static_cast<IAccPropServices*>(created);
-    return service;
+        kept.accessibility = static_cast<IAccPropServices*>(created);
+    return kept.accessibility;
 }
 
 void setOrClear(IAccPropServices* accessibility, HWND handle, const MSAAPROPID& property,
@@ -59,37 +51,36 @@ void setAccessibleText(HWND handle, const std::wstring& name, const std::wstring
 // Annotations live beside the control in the service; they must go before
 // the control does.
 void forgetAccessibleText(HWND handle) {
-    named.erase(handle);
-    if (!service)
+    State& kept = state();
+    kept.named.erase(handle);
+    if (!kept.accessibility)
         return;
     MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-    service->ClearHwndProps(handle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
-                            static_cast<int>(std::size(properties)));
+    kept.accessibility->ClearHwndProps(handle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                       properties, static_cast<int>(std::size(properties)));
 }
 
 void releaseAccessibility() {
-    if (service)
-        service->Release();
-    service = nullptr;
-    if (comStarted)
+    if (state().accessibility)
+        state().accessibility->Release();
+    if (state().comStarted)
         CoUninitialize();
-    comStarted = false;
-    tried = false;
-    named.clear();
 }
 
-} // namespace ui::detail
+} // namespace ui::win32
 
 namespace ui::backend {
 
 void setAccessibleName(Native control, const std::u16string& name,
                        const std::u16string& description) {
     const auto handle = static_cast<HWND>(control);
-    detail::setAccessibleText(handle, detail::toWide(name), detail::toWide(description));
+    win32::setAccessibleText(handle, win32::toWide(name), win32::toWide(description));
+    // The controls the program named itself: a label's text does not replace
+    // that name.
     if (name.empty())
-        detail::named.erase(handle);
+        win32::state().named.erase(handle);
     else
-        detail::named.insert(handle);
+        win32::state().named.insert(handle);
 }
 
 // Windows has no link from a control to its label that screen readers
@@ -97,13 +88,13 @@ void setAccessibleName(Native control, const std::u16string& name,
 // the control's name, unless the program named it.
 void setLabelledBy(Native control, Native label) {
     const auto handle = static_cast<HWND>(control);
-    if (detail::named.contains(handle))
+    if (win32::state().named.contains(handle))
         return;
     const auto labelHandle = static_cast<HWND>(label);
     const int length = GetWindowTextLengthW(labelHandle);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(labelHandle, text.data(), length + 1)));
-    detail::setAccessibleText(handle, text, std::wstring());
+    win32::setAccessibleText(handle, text, std::wstring());
 }
 
 } // namespace ui::backend

@@ -2,28 +2,7 @@
 // accelerators first, else translated and dispatched.
 #include "ui/win32/win32_backend.h"
 
-#include <iterator>
-
-namespace ui::detail {
-
-bool tabLeftToControl = false;
-
-HACCEL tabAccelerators() {
-    static const HACCEL table = [] {
-        ACCEL keys[] = {
-            {FVIRTKEY, VK_TAB, kNextGadget},
-            {FVIRTKEY | FSHIFT, VK_TAB, kPreviousGadget},
-        };
-        return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
-    }();
-    return table;
-}
-
-} // namespace ui::detail
-
 namespace ui::backend {
-
-using namespace detail;
 
 int waitForPlatform() {
     MSG message{};
@@ -32,9 +11,10 @@ int waitForPlatform() {
     // Only our own windows have the accelerators. A Tab the core leaves to
     // the focused text area goes on as a plain key and is typed there.
     const HWND active = GetActiveWindow();
-    tabLeftToControl = false;
-    if (!core::windowNumber(active) ||
-        !TranslateAcceleratorW(active, tabAccelerators(), &message) || tabLeftToControl) {
+    win32::State& kept = win32::state();
+    kept.tabLeftToControl = false;
+    if (!core::windowNumber(active) || !TranslateAcceleratorW(active, kept.tabKeys, &message) ||
+        kept.tabLeftToControl) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -2,16 +2,7 @@
 
 #include <string>
 
-namespace ui::detail {
-namespace {
-
-// Through a function type that any other converts to without a warning.
-template <typename Function> void find(HMODULE library, const char* name, Function& function) {
-    function =
-        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-} // namespace
+namespace ui::win32 {
 
 HMODULE loadSystemLibrary(const wchar_t* name) {
     // The system-folder-only search exists where AddDllDirectory does
@@ -44,4 +35,4 @@ const ThemeFunctions& themeFunctions() {
     return functions;
 }
 
-} // namespace ui::detail
+} // namespace ui::win32

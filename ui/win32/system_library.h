@@ -7,10 +7,17 @@
 
 #include <uxtheme.h>
 
-namespace ui::detail {
+namespace ui::win32 {
 
 // The named library from the system folder, or nullptr.
 HMODULE loadSystemLibrary(const wchar_t* name);
+
+// A function of a loaded library, or nullptr; through a function type that
+// any other converts to without a warning.
+template <typename Function> void find(HMODULE library, const char* name, Function& function) {
+    function =
+        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
 
 // The visual-styles functions of uxtheme.dll, loaded once; each is null
 // where the system lacks it.
@@ -22,4 +29,4 @@ struct ThemeFunctions {
 };
 const ThemeFunctions& themeFunctions();
 
-} // namespace ui::detail
+} // namespace ui::win32

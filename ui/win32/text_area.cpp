@@ -10,7 +10,7 @@
 
 #include <iterator>
 
-namespace ui::detail {
+namespace ui::win32 {
 namespace {
 
 constexpr UINT kUtf8 = 65001;
@@ -27,16 +27,15 @@ constexpr RichEditLibrary kLibraries[] = {
     {L"RICHED32.DLL", L"RichEdit"},
 };
 
-HMODULE library = nullptr;
-const wchar_t* className = nullptr;
-
+// Loaded with the first text area, freed at the end.
 const wchar_t* richEditClass() {
-    for (std::size_t i = 0; !library && i < std::size(kLibraries); ++i) {
-        library = loadSystemLibrary(kLibraries[i].file);
-        if (library)
-            className = kLibraries[i].className;
+    State& kept = state();
+    for (std::size_t i = 0; !kept.richEdit && i < std::size(kLibraries); ++i) {
+        kept.richEdit = loadSystemLibrary(kLibraries[i].file);
+        if (kept.richEdit)
+            kept.richEditClass = kLibraries[i].className;
     }
-    return className;
+    return kept.richEditClass;
 }
 
 std::string toUtf8(const std::wstring& text) {
@@ -91,28 +90,23 @@ LRESULT CALLBACK themedBorder(HWND area, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-bool takeTextAreaNotification(HWND, int number, int code) {
-    int type;
+// Other codes than these pass through as the type.
+void reportTextAreaNotification(int number, int code) {
     switch (code) {
     case EN_CHANGE:
-        type = kChange;
-        break;
+        return core::reportGadget(number, kChange);
     case EN_SETFOCUS:
-        type = kFocus;
-        break;
+        return core::reportGadget(number, kFocus);
     case EN_KILLFOCUS:
-        type = kFocusLost;
-        break;
+        return core::reportGadget(number, kFocusLost);
     case EN_UPDATE:
         // Windows sends it only to a parent that asked for it (ENM_UPDATE),
         // which this one never does; Wine sends it anyway, between every
         // two changes, where it would keep typed changes from coalescing.
-        return true;
+        return;
     default:
-        return false; // other codes pass through as the type
+        return core::reportGadget(number, code);
     }
-    core::reportGadget(number, type);
-    return true;
 }
 
 void setTextAreaText(HWND area, const std::wstring& text) {
@@ -132,14 +126,7 @@ void setTextAreaText(HWND area, const std::wstring& text) {
     SendMessageW(area, WM_VSCROLL, SB_TOP, 0);
 }
 
-void releaseTextAreaLibrary() {
-    if (library)
-        FreeLibrary(library);
-    library = nullptr;
-    className = nullptr;
-}
-
-HWND createTextArea(HWND window, int number, Box box, const std::wstring&, int flags, int font) {
+HWND createTextArea(HWND window, int number, Box box, const std::wstring&, int flags, Face face) {
     const wchar_t* richEdit = richEditClass();
     if (!richEdit)
         return nullptr;
@@ -147,7 +134,7 @@ HWND createTextArea(HWND window, int number, Box box, const std::wstring&, int f
     const DWORD style = WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                         ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL | (themed ? WS_BORDER : 0);
     const HWND area = createChild(window, richEdit, style, themed ? 0 : WS_EX_CLIENTEDGE, number,
-                                  box, std::wstring(), font);
+                                  box, std::wstring(), face);
     if (!area)
         return nullptr;
     if (themed)
@@ -164,7 +151,7 @@ HWND createTextArea(HWND window, int number, Box box, const std::wstring&, int f
     return area;
 }
 
-} // namespace ui::detail
+} // namespace ui::win32
 
 namespace ui::backend {
 

@@ -1,15 +1,16 @@
-// Starting and stopping the backend, the fonts it hands to controls, what it
+// Starting and stopping the backend, the faces it hands to controls, what it
 // learns once about the platform, and what every kind of control shares.
-#include "ui/toolkit.h"
+#include "ui/test_hooks.h"
 #include "ui/win32/system_library.h"
 #include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
 
-#include <initializer_list>
+#include <iterator>
+#include <memory>
 
-namespace ui::detail {
+namespace ui::win32 {
 namespace {
 
 constexpr int kIconResource = 1;
@@ -21,12 +22,8 @@ constexpr int kSmallIcon = 16;
 // Windows added, so that every version accepts it.
 constexpr UINT kNonClientMetricsSize = 500;
 
-HICON icon = nullptr;
-HICON smallIcon = nullptr;
-HCURSOR cursor = nullptr;
-HFONT defaultFont = nullptr;
-HFONT createdFont = nullptr; // the one font of ours, deleted at the end
-int stylesActive = -1;       // not yet settled
+std::unique_ptr<State> current;
+// For tests, across starts: visual styles count as active.
 bool stylesForced = false;
 
 // The message-box font of the current desktop settings, or nullptr.
@@ -40,77 +37,70 @@ HFONT messageFont() {
 
 // The major version that the loaded common-controls library reports, or 0.
 DWORD commonControlsVersion() {
-    const HMODULE library = GetModuleHandleW(L"comctl32.dll");
-    if (!library)
-        return 0;
-    // Through a function type that any other converts to without a warning.
-    const auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "DllGetVersion")));
-    if (!getVersion)
-        return 0;
+    DLLGETVERSIONPROC getVersion = nullptr;
+    if (const HMODULE library = GetModuleHandleW(L"comctl32.dll"))
+        find(library, "DllGetVersion", getVersion);
     DLLVERSIONINFO version{};
     version.cbSize = sizeof version;
-    return SUCCEEDED(getVersion(&version)) ? version.dwMajorVersion : 0;
+    return getVersion && SUCCEEDED(getVersion(&version)) ? version.dwMajorVersion : 0;
+}
+
+HICON loadIcon(int size) {
+    return static_cast<HICON>(
+        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0));
 }
 
 } // namespace
 
+State& state() { return *current; }
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
-HICON windowIcon() { return icon; }
-HICON windowSmallIcon() { return smallIcon; }
-HCURSOR windowCursor() { return cursor; }
-
-HFONT fontHandle(int font) {
-    if (font == kDefaultFont)
-        return defaultFont;
-    // Handed over as it is: a value that names no font leaves the control
-    // drawing with the stock system font, a bold face.
-    return reinterpret_cast<HFONT>(static_cast<INT_PTR>(font));
-}
+HFONT fontOf(Face face) { return state().faces[static_cast<int>(face)]; }
 
 bool visualStylesActive() {
-    if (stylesActive < 0) {
+    if (state().stylesActive < 0) {
         const auto isAppThemed = themeFunctions().isAppThemed;
-        stylesActive =
+        state().stylesActive =
             stylesForced || (isAppThemed && isAppThemed() && commonControlsVersion() >= 6) ? 1 : 0;
     }
-    return stylesActive == 1;
-}
-
-void forceVisualStyles(bool on) {
-    stylesForced = on;
-    stylesActive = -1;
+    return state().stylesActive == 1;
 }
 
 std::wstring toWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 HWND createChild(HWND window, const wchar_t* className, DWORD style, DWORD extendedStyle,
-                 int number, Box box, const std::wstring& text, int font) {
+                 int number, Box box, const std::wstring& text, Face face) {
     const HWND handle =
         CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
                         box.x, box.y, box.width, box.height, window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)), instance(), nullptr);
     if (handle)
-        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), TRUE);
     return handle;
 }
 
-} // namespace ui::detail
+} // namespace ui::win32
+
+void ui::test::forceVisualStyles(bool on) { win32::stylesForced = on; }
 
 namespace ui::backend {
 
-using namespace detail;
+using namespace win32;
 
+// The default face is the desktop's message font, else the stock GUI font;
+// the bold one is the stock system font, as a control given no font of its
+// own draws in.
 void start() {
-    icon = static_cast<HICON>(
-        LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, kBigIcon, kBigIcon, 0));
-    smallIcon = static_cast<HICON>(LoadImageW(instance(), MAKEINTRESOURCEW(kIconResource),
-                                              IMAGE_ICON, kSmallIcon, kSmallIcon, 0));
-    cursor = LoadCursorW(nullptr, IDC_ARROW);
-    defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    createdFont = messageFont();
-    if (createdFont)
-        defaultFont = createdFont;
+    current = std::make_unique<State>();
+    State& kept = state();
+    kept.icon = loadIcon(kBigIcon);
+    kept.smallIcon = loadIcon(kSmallIcon);
+    kept.cursor = LoadCursorW(nullptr, IDC_ARROW);
+    kept.createdFont = messageFont();
+    kept.faces[0] =
+        kept.createdFont ? kept.createdFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    kept.faces[1] = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    ACCEL keys[] = {{FVIRTKEY, VK_TAB, kNextGadget}, {FVIRTKEY | FSHIFT, VK_TAB, kPreviousGadget}};
+    kept.tabKeys = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;
@@ -118,26 +108,26 @@ void start() {
 }
 
 void stop() {
-    releaseTextAreaLibrary();
     releaseAccessibility();
-    for (HICON* loaded : {&icon, &smallIcon}) {
-        if (*loaded)
-            DestroyIcon(*loaded);
-        *loaded = nullptr;
+    State& kept = state();
+    if (kept.richEdit)
+        FreeLibrary(kept.richEdit);
+    for (const HICON icon : {kept.icon, kept.smallIcon}) {
+        if (icon)
+            DestroyIcon(icon);
     }
-    if (createdFont)
-        DeleteObject(createdFont);
-    createdFont = nullptr;
-    defaultFont = nullptr;
-    stylesActive = -1;
+    if (kept.createdFont)
+        DeleteObject(kept.createdFont);
+    DestroyAcceleratorTable(kept.tabKeys);
+    current.reset();
 }
 
 Native createControl(Native window, GadgetKind kind, int number, Box box,
-                     const std::u16string& text, int flags, int font) {
+                     const std::u16string& text, int flags, Face face) {
     static constexpr CreateControl* kinds[] = {createButton, createLabel, createDropDownList,
                                                createTickBox, createTextArea};
     return kinds[static_cast<int>(kind)](static_cast<HWND>(window), number, box, toWide(text),
-                                         flags, font);
+                                         flags, face);
 }
 
 void destroyControl(Native control) {
@@ -145,12 +135,12 @@ void destroyControl(Native control) {
     DestroyWindow(static_cast<HWND>(control));
 }
 
-void setFont(Native control, GadgetKind kind, int font) {
+void setFont(Native control, GadgetKind kind, Face face) {
     const auto handle = static_cast<HWND>(control);
     if (kind == GadgetKind::DropDownList)
-        setListFont(handle, fontHandle(font));
+        setListFont(handle, fontOf(face));
     else
-        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle(font)), TRUE);
+        SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(face)), TRUE);
 }
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {

@@ -8,28 +8,26 @@
 #include <cwchar>
 #include <iterator>
 
-namespace ui::detail {
+namespace ui::win32 {
 namespace {
 
 int windowNumber(HWND handle) { return static_cast<int>(GetWindowLongPtrW(handle, GWLP_USERDATA)); }
 
-// A control's notification: its kind may take it; otherwise it is reported
-// with the notification code as its type (a push button's or tick box's
-// BN_CLICKED is the click type, 0). Labels send none.
+// A control's notification, as its kind takes it: a push button's or tick
+// box's is reported with the code as its type (BN_CLICKED is the click type,
+// 0). Labels send none.
 void notify(HWND control, int code) {
     const int number = GetDlgCtrlID(control);
     if (core::nativeGadget(number) != control)
         return;
-    wchar_t className[16] = L"";
-    GetClassNameW(control, className, static_cast<int>(std::size(className)));
-    if (lstrcmpiW(className, L"ComboBox") == 0) {
-        if (takeListNotification(control, number, code))
-            return;
-    } else if (lstrcmpiW(className, L"Button") != 0) {
-        if (takeTextAreaNotification(control, number, code))
-            return;
+    switch (core::gadgetKind(number)) {
+    case GadgetKind::DropDownList:
+        return reportListNotification(number, code);
+    case GadgetKind::TextArea:
+        return reportTextAreaNotification(number, code);
+    default:
+        return core::reportGadget(number, code);
     }
-    core::reportGadget(number, code);
 }
 
 bool holdsFocus(HWND window) {
@@ -46,10 +44,10 @@ LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
         }
         // An accelerator: Tab or Shift+Tab.
         if (HIWORD(wParam) == 1) {
-            tabLeftToControl =
+            state().tabLeftToControl =
                 !core::tabKey(windowNumber(handle), LOWORD(wParam) == kPreviousGadget);
             // Moving by keyboard shows where the focus is, as in a dialog box.
-            if (!tabLeftToControl)
+            if (!state().tabLeftToControl)
                 SendMessageW(handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             return 0;
         }
@@ -98,11 +96,11 @@ LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
 }
 
 } // namespace
-} // namespace ui::detail
+} // namespace ui::win32
 
 namespace ui::backend {
 
-using namespace detail;
+using namespace win32;
 
 Native createWindow(int number, Box box, const std::u16string& title, int flags) {
     wchar_t className[32];
@@ -112,9 +110,9 @@ Native createWindow(int number, Box box, const std::u16string& title, int flags)
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance();
-    windowClass.hIcon = windowIcon();
-    windowClass.hIconSm = windowSmallIcon();
-    windowClass.hCursor = windowCursor();
+    windowClass.hIcon = state().icon;
+    windowClass.hIconSm = state().smallIcon;
+    windowClass.hCursor = state().cursor;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = className;
     if (!RegisterClassExW(&windowClass))

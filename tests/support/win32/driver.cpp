@@ -3,9 +3,6 @@
 // accelerators), one message at a time.
 #include "tests/support/driver.h"
 
-#include "ui/backend.h"
-#include "ui/core/event_queue.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -125,12 +122,10 @@ Look labelLook(int label) {
 
 int buttonFace() { return int(GetSysColor(COLOR_BTNFACE)); }
 
-// A control given a value that names no font draws in the stock system font.
 Font font(int number) {
     LOGFONTW font{};
     const auto given = reinterpret_cast<HFONT>(SendMessageW(handle(number), WM_GETFONT, 0, 0));
-    if (GetObjectType(given) != OBJ_FONT || !GetObjectW(given, sizeof font, &font))
-        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    GetObjectW(given, sizeof font, &font);
     return {u16(font.lfFaceName), int(std::abs(font.lfHeight)), font.lfWeight >= FW_BOLD};
 }
 
