@@ -1,17 +1,26 @@
-// The five kinds of control as native elements: button, a text label, select,
-// a check box in a label of the gadget's size, and one textarea.
+// What every kind of control has, and each kind's calls into its own file
+// (button.js, label.js, drop_down_list.js, tick_box.js, text_area.js).
+#include "ui/toolkit.h"
 #include "ui/web/dom.h"
+
+#include <iterator>
 
 namespace ui::backend {
 
 using web::element;
 using web::native;
 
+// Each kind's element is made by its own function, in the order of GadgetKind.
+constexpr CreateElement* kCreate[] = {web_createButton, web_createLabel, web_createDropDownList,
+                                      web_createTickBox, web_createTextArea};
+static_assert(static_cast<int>(GadgetKind::TextArea) == std::size(kCreate) - 1);
+
 Native createControl(Native window, GadgetKind kind, int number, Box box,
                      const std::u16string& text, int flags, Face face) {
+    const int option = flags & (kind == GadgetKind::TextLabel ? kLabelCentred : kTextAreaWrap);
     const int control =
-        web_createControl(element(window), static_cast<int>(kind), number, box.x, box.y, box.width,
-                          box.height, text.c_str(), web::length(text), flags);
+        kCreate[static_cast<int>(kind)](element(window), number, box.x, box.y, box.width,
+                                        box.height, text.c_str(), web::length(text), option != 0);
     if (control && face != Face::Default)
         setFont(native(control), kind, face);
     return native(control);
@@ -21,11 +30,14 @@ void destroyControl(Native control) { web_destroyElement(element(control)); }
 
 // The page has one typeface, drawn plain or bold.
 void setFont(Native control, GadgetKind, Face face) {
-    web_setBold(element(control), face == Face::Bold);
+    web_setBoldFace(element(control), face == Face::Bold);
 }
 
-void setText(Native control, GadgetKind, const std::u16string& text) {
-    web_setText(element(control), text.c_str(), web::length(text));
+void setText(Native control, GadgetKind kind, const std::u16string& text) {
+    if (kind == GadgetKind::TextArea)
+        web_setTextAreaText(element(control), text.c_str(), web::length(text));
+    else
+        web_setCaption(element(control), text.c_str(), web::length(text));
 }
 
 void setVisible(Native control, bool visible) { web_setVisible(element(control), visible); }
@@ -39,5 +51,29 @@ void setAccessibleName(Native control, const std::u16string& name,
 void setLabelledBy(Native control, Native label) {
     web_setLabelledBy(element(control), element(label));
 }
+
+// Label colours, in the look the core decided. A brush is the colour it
+// fills with; the core shares one per colour in use.
+Brush createBrush(int colour) { return new int(colour); }
+void destroyBrush(Brush brush) { delete static_cast<int*>(brush); }
+
+// web_setLabelColours takes the fill by its number.
+static_assert(LabelLook::PlatformLook == 0 && LabelLook::ButtonFace == 1 &&
+              LabelLook::OwnColour == 2);
+
+void repaint(Native label, const LabelLook& look) {
+    web_setLabelColours(element(label), look.fill, look.background, look.text);
+}
+
+// Drop-down lists and tick boxes.
+void insertItem(Native list, int position, const std::u16string& text) {
+    web_insertItem(element(list), position, text.c_str(), web::length(text));
+}
+
+void selectItem(Native list, int index) { web_selectItem(element(list), index); }
+int selectedItem(Native list) { return web_selectedItem(element(list)); }
+
+void setTicked(Native box, bool ticked) { web_setTicked(element(box), ticked); }
+bool ticked(Native box) { return web_ticked(element(box)) != 0; }
 
 } // namespace ui::backend

@@ -6,6 +6,7 @@
 // handlers report what the user did straight to the core through the
 // exported functions below, so the events are queued by the time the wait
 // returns.
+#include "ui/toolkit.h"
 #include "ui/web/dom.h"
 
 #include <emscripten.h>
@@ -15,7 +16,8 @@ namespace ui::backend {
 using web::element;
 using web::native;
 
-void start() { web_start(); }
+// The page's handlers report with the toolkit's own event types.
+void start() { web_start(kClick, kChange, kFocus, kFocusLost); }
 void stop() {}
 
 Native createWindow(int, Box box, const std::u16string& title, int) {
@@ -41,9 +43,11 @@ EM_ASYNC_JS(int, web_nextDomEvent, (), {
 
 namespace ui::backend {
 
-// What the last handler wrote into text areas is shown before the wait.
+// What the last handler wrote into text areas is shown before the wait, and
+// new controls take their places in the touch layout.
 int waitForPlatform() {
-    web_showTexts();
+    web_placeNewControls();
+    web_fillTextAreas();
     return web_nextDomEvent();
 }
 
