@@ -136,6 +136,12 @@ class BrowserTest(unittest.TestCase):
         with open(os.path.join(os.path.dirname(__file__), '../../data/words.txt')) as default:
             self.assertEqual((page.at(58).text, page.words()),
                              ('Words: 6748', ''.join(w.upper() + '   ' for w in default.read().split())))
+        # Opened again, before its first load: A "Not Present (Grey)" and
+        # Parse keep the store's one empty entry.
+        page.open(server.url)
+        page.choose(0, 1)
+        page.click(55)
+        self.assertEqual((page.at(58).text, page.words()), ('Words: 1', '   '))
 
 
 if __name__ == '__main__':
