@@ -3,7 +3,8 @@
 # - the zip unpacked into a new folder, with stand-ins for riched20.dll,
 #   msftedit.dll and uxtheme.dll planted beside larkspin.exe: none may load;
 # - the msi installed: its files, its Start-menu shortcut, its entry in the
-#   installed-programs list, and the program started as the shortcut starts it;
+#   installed-programs list with its icon, and the program started as the
+#   shortcut starts it;
 # - a 1.0.1 rebuilt and installed over it: one entry, the new files, and the
 #   older version refused over it with its message; then uninstalled, leaving
 #   nothing behind.
@@ -39,6 +40,11 @@ installed() {
         /DisplayName +REG_SZ +Larkspin$/ { n = 1 } END { if (n) print v }' | paste -s -d ' ');" \
         "files: $(LC_ALL=C ls "$folder" 2>/dev/null | paste -s -d ' ')"
 }
+# The icon of the entry, from the installer's registration of the product.
+icon() {
+    wine reg query 'HKLM\Software\Classes\Installer\Products' /s </dev/null | tr -d '\r' |
+        sed -n 's/.*ProductIcon *REG_SZ *//p'
+}
 # Wine's first processes start services that would hold a caller's output open.
 quiet wineboot -i && quiet wineserver -w && quiet wineserver -p && quiet wine cmd /c exit
 
@@ -50,6 +56,7 @@ use "$work/zip" larkspin.exe
 msi /i "$dist/larkspin-$version-x64.msi" || fail "msiexec /i ended with $?"
 [[ "$(installed)" == "entries: $version.0; files: $files" && -n "$(shortcut)" ]] || fail "$(installed) $(shortcut)"
 cmp "$words" "$folder/words.txt" || fail "the installed words.txt is not the shipped list"
+icon=$(winepath -u "$(icon)") && [[ -f "$icon" ]] || fail "the entry has no icon"
 use / start "$(winepath -w "$(shortcut)")"
 
 "$root/scripts/package-windows" 1.0.1 "$work" >/dev/null
@@ -60,4 +67,5 @@ grep -q "1\.0\.1" "$folder/README.txt" && [[ "$(installed)" == "entries: 1.0.1.0
 # The message that refuses an older version, which msiexec /qn does not show.
 grep -q -a "A newer version of Larkspin is already installed" "$dist/larkspin-$version-x64.msi"
 msi /x "$work/larkspin-1.0.1-x64.msi" || fail "msiexec /x ended with $?"
-[[ "$(installed)$(shortcut)" == "entries: ; files: " ]] || fail "left: $(installed) $(shortcut)"
+[[ "$(installed)$(shortcut)" == "entries: ; files: " && ! -e "$icon" ]] ||
+    fail "left: $(installed) $(shortcut) $(ls "$icon")"
