@@ -197,6 +197,12 @@ class BrowserTest(unittest.TestCase):
         page.at('default-list').click()
         page.click(56)
         self.assertEqual((page.at(58).text, page.words()), ('Words: 1', 'NEWER   '))
+        # Opened again, before its first load: A "Not Present (Grey)" and
+        # Parse keep the store's one empty entry.
+        page.open(server.url)
+        page.choose(0, 1)
+        page.click(55)
+        self.assertEqual((page.at(58).text, page.words()), ('Words: 1', '   '))
 
     def test_phone(self):
         # Two phones, each started with the browser's storage broken: the

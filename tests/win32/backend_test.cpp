@@ -1,6 +1,6 @@
 // What only the Win32 backend has: the program's own wait with its Tab
-// accelerators, the focus across minimising, word wrap, the visual-styles
-// branch.
+// accelerators, the focus across minimising, word wrap, the icon's sizes, the
+// visual-styles branch.
 #include "tests/support/main_window_fixture.h"
 #include "ui/backend.h"
 #include "ui/test_hooks.h"
@@ -10,6 +10,8 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+
+#include <set>
 
 namespace {
 
@@ -74,6 +76,26 @@ TEST_F(Win32Backend, LongTextWrapsAndEachNewListShowsFromItsTop) {
         SendMessageW(handle(kResultText), WM_VSCROLL, SB_BOTTOM, 0);
     }
     EXPECT_GT(SendMessageW(handle(kResultText), EM_GETLINECOUNT, 0, 0), 100);
+}
+
+// The icon holds the sizes the shell shows, 16, 32, 48 and 256 pixels (a
+// width of 0 stands for 256); the window's big icon is of 64 pixels or more,
+// not the default 32 scaled up on the taskbar.
+TEST_F(Win32Backend, TheIconInEverySizeAndTheBigOneOfSixtyFourOrMore) {
+    const auto* group = static_cast<const BYTE*>(
+        LockResource(LoadResource(nullptr, FindResourceW(nullptr, L"#1", RT_GROUP_ICON))));
+    ASSERT_NE(group, nullptr);
+    std::set<int> sizes;
+    for (int i = 0; i < group[4]; ++i)
+        sizes.insert(group[6 + 14 * i] ? group[6 + 14 * i] : 256);
+    EXPECT_TRUE(sizes.contains(16) && sizes.contains(32) && sizes.contains(48) &&
+                sizes.contains(256));
+    ICONINFO big{};
+    ASSERT_TRUE(GetIconInfo(HICON(GetClassLongPtrW(mainWindow(), GCLP_HICON)), &big));
+    BITMAP bitmap{};
+    GetObjectW(big.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(big.hbmColor), DeleteObject(big.hbmMask);
+    EXPECT_GE(bitmap.bmWidth, 64);
 }
 
 // Windows 10 and 11 take the visual-styles branch: the list's drop height,
