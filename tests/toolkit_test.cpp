@@ -92,30 +92,6 @@ TEST_F(Toolkit, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
         EXPECT_EQ(driver::font(number), standard) << number;
 }
 
-int pressing(Key key) {
-    driver::press(key);
-    return driver::focused();
-}
-
-// Buttons, lists, the text area: creation order, labels skipped; a plain
-// Tab is typed into the text area, Shift+Tab leaves it; shown tick boxes are
-// stops, and the walk wraps.
-TEST_F(Toolkit, TabAndShiftTabWalkTheVisibleGadgetsInCreationOrder) {
-    EXPECT_EQ(driver::focused(), 0); // nothing focused at first
-    for (int number : {56, 55, 57})
-        EXPECT_EQ(pressing(Key::Tab), number);
-    for (int k = 0; k < 26; ++k)
-        EXPECT_EQ(pressing(Key::Tab), gadget::letterList(k));
-    EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
-    EXPECT_EQ(pressing(Key::Tab), gadget::kResultText);
-    EXPECT_EQ(resultTextContent(), u"\t");
-    EXPECT_EQ(pressing(Key::ShiftTab), gadget::letterList(25));
-    ui::setHidden(gadget::tickBox(4, 5), 0);
-    driver::focus(gadget::kLoadButton);
-    EXPECT_EQ(pressing(Key::ShiftTab), gadget::tickBox(4, 5));
-    EXPECT_EQ(pressing(Key::Tab), gadget::kLoadButton);
-}
-
 // The window, the buttons, the count, the result area and rows A and Z (the
 // rows between follow the same formulas), then every list's items, state and
 // label, and every tick box.

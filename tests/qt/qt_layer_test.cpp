@@ -1,14 +1,11 @@
-// What only the Qt toolkit layer shows: the window drawn at other font DPIs,
-// and the result area's wrap and keys. What screen readers are told is read
-// through the accessibility bus (tests/smoke/read_accessibility_bus.py).
+// What only the Qt toolkit layer shows: the window drawn at other font DPIs.
+// What screen readers are told is read through the accessibility bus
+// (tests/smoke/read_accessibility_bus.py).
 #include "tests/support/main_window_fixture.h"
 #include "ui/toolkit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTest>
 
 namespace {
 
@@ -41,18 +38,6 @@ TEST_F(QtLayerTest, DISABLED_DrawnAlikeAtEveryFontDpi) {
         else
             EXPECT_EQ(drawn[i], QImage(file).convertToFormat(drawn[i].format())) << i;
     }
-}
-
-// The result area wraps its lines, so a long line needs no sideways
-// scrolling; and keys with Ctrl are its own, not the window's: Ctrl+A selects
-// all.
-TEST_F(QtLayerTest, TheResultAreaWrapsAndTakesCtrlKeys) {
-    ui::setText(kResultText, QString("CRANE   ").repeated(500).toStdU16String());
-    driver::settle();
-    auto* area = static_cast<QPlainTextEdit*>(widget(kResultText));
-    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
-    QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(area->textCursor().selectedText().size(), 4000);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 # Starts the program and reads through the accessibility bus (AT-SPI, what a
 # screen reader such as Orca sees) what its window says of every control.
-# Then, before any load, types a letter's state and presses Parse, then
-# presses the load button, reading the count label and the list each time.
+# Then, before any load, types a letter's state and presses Parse, reading
+# the count label and the list.
 # Exits with 1 at the first reading that is not as expected. The program runs
 # in the data folder, whose words.txt the load button reads.
 #    read_accessibility_bus.py PROGRAM DATA-FOLDER
@@ -51,11 +51,6 @@ if sorted(seen) != sorted(expected):
 at = {(role, description or name): node for (role, name, description, _), node in zip(seen, nodes)}
 count, area, a_list = at["label", ""], at["text", "Remaining words"], at["combo box", expected[6][2]]
 
-# The count label tells of its change as a screen reader hears a live region.
-names = []
-pyatspi.Registry.registerEventListener(
-    lambda event: event.source == count and names.append(event.source.name),
-    "object:property-change:accessible-name")
 # Before the first load the list holds one empty entry, which A "Not Present
 # (Grey)", typed as a user types it (Tab past the three buttons, then n), keeps.
 for key in [0xFF09] * 4 + [ord("n")]:
@@ -64,6 +59,3 @@ at["push button", "Parse List"].queryAction().doAction(0)
 if not wait_for(lambda: (a_list.name, count.name, area.queryText().getText(0, -1))
                 == ("Not Present (Grey)", "Words: 1", "   ")):
     sys.exit("FAIL: before any load, A %r, then Parse %r" % (a_list.name, count.name))
-at["push button", "Load 'words.txt' List"].queryAction().doAction(0)
-if not wait_for(lambda: names[-1:] == [count.name] == ["Words: 6748"]):
-    sys.exit("FAIL: count after a load %r, its changes reported %r" % (count.name, names))

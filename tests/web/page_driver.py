@@ -3,6 +3,7 @@
 # and the browser benchmark.
 import functools
 import os
+import pathlib
 import shutil
 import tempfile
 import threading
@@ -12,9 +13,7 @@ from selenium import webdriver
 from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE = os.environ.get('LARKSPIN_SITE') or os.path.dirname(__file__) + '/../../build-web/site'
@@ -107,13 +106,7 @@ class Page(webdriver.Chrome):
     def keys(self, text, number=None):
         # Types into that control (the focused element if none); a Shift in
         # the text is held to its end. Returns the gadget focused after.
-        if number:
-            self.at(number).send_keys(text)
-        else:  # to the page, as a file chooser takes keys for a file's name
-            shift = text.startswith(Keys.SHIFT)
-            keyboard = ActionChains(self).key_down(Keys.SHIFT) if shift else ActionChains(self)
-            keyboard.send_keys(text.lstrip(Keys.SHIFT))
-            (keyboard.key_up(Keys.SHIFT) if shift else keyboard).perform()
+        (self.at(number) if number else self.switch_to.active_element).send_keys(text)
         self.next_frame()
         return self.js("return +(document.activeElement.closest('[id^=gadget]')?.id.slice(7) ?? 0)")
 
@@ -124,8 +117,7 @@ class Page(webdriver.Chrome):
 
     def use_file(self, name, data):
         # Chooses a word file of these bytes through the page's file chooser.
-        path = os.path.join(FILES.name, name)
-        with open(path, 'wb') as out:
-            out.write(data)
-        self.at('choose-file').send_keys(path)
+        path = pathlib.Path(FILES.name, name)
+        path.write_bytes(data)
+        self.at('choose-file').send_keys(str(path))
         self.wait("return document.getElementById('word-file').textContent.includes(%r)" % name, 60)

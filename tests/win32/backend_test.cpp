@@ -1,5 +1,5 @@
 // What only the Win32 backend has: the program's own wait with its Tab
-// accelerators, the focus across minimising, word wrap, the icon's sizes, the
+// accelerators, the focus across minimising, the icon's sizes, the
 // visual-styles branch.
 #include "tests/support/main_window_fixture.h"
 #include "ui/backend.h"
@@ -63,21 +63,6 @@ TEST_F(Win32Backend, FocusComesBackAfterMinimisingOrSwitchingWindows) {
     EXPECT_EQ(driver::focused(), 0);
 }
 
-// A long list wraps, and each new one is shown from its top; the user may
-// type on beyond the rich edit's default limit of 32,767 characters.
-TEST_F(Win32Backend, LongTextWrapsAndEachNewListShowsFromItsTop) {
-    EXPECT_EQ(SendMessageW(handle(kResultText), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFF);
-    std::u16string list;
-    for (int i = 0; i < 600; ++i)
-        list += u"CRANE   ";
-    for (const std::u16string& text : {list, list + u"SLATE   "}) {
-        ui::setText(kResultText, text);
-        EXPECT_EQ(SendMessageW(handle(kResultText), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-        SendMessageW(handle(kResultText), WM_VSCROLL, SB_BOTTOM, 0);
-    }
-    EXPECT_GT(SendMessageW(handle(kResultText), EM_GETLINECOUNT, 0, 0), 100);
-}
-
 // The icon holds the sizes the shell shows, 16, 32, 48 and 256 pixels (a
 // width of 0 stands for 256); the window's big icon is of 64 pixels or more,
 // not the default 32 scaled up on the taskbar.
@@ -133,17 +118,6 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     ui::test::forceVisualStyles(false);
     // Given 350 pixels, or the closed height and 30 more.
     EXPECT_EQ(dropHeight[0] - dropHeight[1], 350 - (21 + 30));
-    // The default font is the desktop's message font, whichever it is.
-    NONCLIENTMETRICSW metrics{}, courier{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    courier = metrics;
-    wcscpy(courier.lfMessageFont.lfFaceName, L"Courier New");
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof courier, &courier, 0);
-    ui::closeToolkit();
-    SetUp();
-    EXPECT_EQ(driver::font(kLoadButton).face, u"Courier New");
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
 }
 
 } // namespace
