@@ -17,10 +17,10 @@ GREY, YELLOW = ['rgb(241, 239, 237)', 'rgb(0, 0, 0)'], ['rgb(201, 180, 88)', 'rg
 CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
 BUTTONS = {'Load': 56, 'Parse': 55, 'Reset': 57}
 # The window's size, whether it is laid out for touch and what a screen
-# reader calls it, then every control in creation
-# order: its number, element, look and whether hidden, box (shown for the
-# measure), text, and what a screen reader reads of it (its label's id, its
-# own name, a label's politeness).
+# reader calls it, then every control in creation order: its number,
+# element, look and whether hidden, box (shown for the measure), text, and
+# what a screen reader reads of it (its label's id, its own name, a label's
+# politeness).
 MEASURE = """
 const window_ = document.querySelector('.window');
 return [[window_.offsetWidth, window_.offsetHeight, window_.classList.contains('touch'),
@@ -53,14 +53,12 @@ const ticks = [79, 80, 81, 82, 83].map(n => at(n).checkVisibility() + 2 * at(n).
 return [at(7).selectedIndex, look.backgroundColor, look.color, ticks.join('')];"""
 
 # The games of games.txt, which the desktop program plays too: the word
-# file's bytes (with \xHH escapes), the choices, the count, the list. First
-# 100 MB of lines too long to be words, which must leave the page working.
+# file's bytes (with \xHH escapes), the choices, the count, the list.
 with open(os.path.join(os.path.dirname(__file__), 'games.txt'), encoding='utf-8') as table:
     GAMES = [[words.encode('latin-1').decode('unicode_escape').encode('latin-1'), *rest]
              for words, *rest in (line.rstrip('\n').split(' | ') for line in table
                                   if line.strip() and line[0] != '#')]
-
-
+# 100 MB of lines too long to be words, which must leave the page working.
 LARGE = [(b'x' * 99 + b'\n') * (1 << 20), '-', 'Words: 0', '-']
 
 # The touch layout's floors: the controls too small to tap, the texts under
