@@ -5,6 +5,7 @@
 #include "words/word_store.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 #include <string>
 #include <utility>
@@ -14,10 +15,6 @@ namespace advice {
 namespace {
 
 constexpr std::size_t kUnits = 5;
-
-void append(WordUnits& words, const std::u16string& word) {
-    words.insert(words.end(), word.begin(), word.end());
-}
 
 // A store that holds these words as a load would have left them: every one a
 // candidate, and the work array as large.
@@ -55,9 +52,12 @@ void readLoadedWords(WordUnits& words) {
     // it counted.
     const std::size_t lines =
         std::min(static_cast<std::size_t>(store.lineCount), store.rawLines.size());
+    // Upper-cased unit by unit, as the loader's upperCase does, without a
+    // text made for each word.
     for (std::size_t j = 0; j < lines; ++j) {
-        if (store.rawLines[j].size() == kUnits)
-            append(words, upperCase(store.rawLines[j]));
+        const std::u16string& line = store.rawLines[j];
+        if (line.size() == kUnits)
+            std::transform(line.begin(), line.end(), std::back_inserter(words), upperCaseUnit);
     }
 }
 
@@ -67,7 +67,7 @@ void readCandidates(WordUnits& words) {
     for (int i = 0; i <= store.lastIndex; ++i) {
         const std::u16string& word = store.candidates[static_cast<std::size_t>(i)];
         if (word.size() == kUnits)
-            append(words, word);
+            words.insert(words.end(), word.begin(), word.end());
     }
 }
 
