@@ -96,27 +96,31 @@ BROKEN_STORAGE = [
 NOT_AVAILABLE = 'Advice is not available in this browser; the program works as before.'
 
 # The stale list, after the keyboard's game and Reset: a letter row's new
-# item, and what the panel says of the words a load would bring back.
+# item or Load, and what the panel says of the words a load would bring back.
 STALE = [(None, '2 more words fit the rows now; press Load to bring them back.'),
          ((4, 1), 'No word is left. 1 more word fits the rows now; press Load to bring it back.'),
          ((4, 2), 'No word is left. 4 more words fit the rows now; press Load to bring them back.'),
-         ((1, 3), 'No word is left, and a load would bring none back: no word of the list fits the rows.')]
+         ((1, 3), 'No word is left, and a load would bring none back: no word of the list fits the rows.'),
+         ('Load', '')]
 
-# A game by taps on the phone: the choices, then the panel's status, the top
-# guess in the bar and its tables' entries (word, bits, words left, may win),
-# worked out by hand: of the five -RILL words DFGKP tells each apart, FUDGE
-# all but KRILL and PRILL, each -RILL word only itself from the other four.
+# A game by taps on the phone: the choices, then the panel's status and stale
+# line, the top guess in the bar (and told to screen readers) and its tables'
+# entries (word, bits, words left, may win), worked out by hand: of the five
+# -RILL words DFGKP tells each apart, FUDGE all but KRILL and PRILL, each
+# -RILL word only itself from the other four.
 ADVICE_WORDS = b'drill\nfrill\ngrill\nkrill\nprill\nfudge\ndfgkp\n'
 RILL = ['%s 0.72 3.4 yes' % word for word in ('DRILL', 'FRILL', 'GRILL')]
 TWO = ['KRILL 1.00 1.0 yes', 'PRILL 1.00 1.0 yes']
-ADVICE_GAME = [('R4', ['', 'Next guess: DFGKP', 'DFGKP 2.32 1.0 no', 'FUDGE 1.92 1.4 no', *RILL, *RILL]),
-               ('D1 F1 G1', ['Either KRILL or PRILL may win.', 'Next guess: KRILL', *TWO, 'DFGKP 1.00 1.0 no',
+ADVICE_GAME = [('R4', ['', '', 'Next guess: DFGKP', 'DFGKP 2.32 1.0 no', 'FUDGE 1.92 1.4 no', *RILL, *RILL]),
+               ('D1 F1 G1', ['Either KRILL or PRILL may win.', '', 'Next guess: KRILL', *TWO, 'DFGKP 1.00 1.0 no',
                              'DRILL 0.00 2.0 no', 'FRILL 0.00 2.0 no', *TWO]),
-               ('K2', ['The answer is KRILL.', 'The answer is KRILL.'])]
+               ('K2', ['The answer is KRILL.', '', 'The answer is KRILL.'])]
+DONE = "return document.getElementById('advice').ariaBusy === 'false'"
 PANEL = """
 const text = id => document.getElementById(id).textContent;
-return [text('advice-status'), text('advice-top'), ...[...document.querySelectorAll('#advice tbody tr')]
-  .map(row => [...row.cells].map(cell => cell.textContent).join(' ')).filter(entry => entry.trim())];"""
+return [text('advice-status'), text('advice-stale'), text('advice-said') === text('advice-top') && text('advice-top'),
+  ...[...document.querySelectorAll('#advice tbody tr')].map(row => [...row.cells].map(cell => cell.textContent)
+  .join(' ')).filter(entry => entry.trim())];"""
 
 # Every message of the advice worker to the page, as [request, whether the
 # advice]; and a change of Q's row at the first, while the worker is busy.
@@ -201,7 +205,7 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual((page.js(E_ROW), page.at(58).text), ([0, *GREY, '00000'], count))
         for row, line in STALE:
             if row:
-                page.choose(*row)
+                page.click(56) if row == 'Load' else page.choose(*row)
             self.assertEqual(page.at('advice-stale').text, line, row)
         # Hiding the advice panel holds at the next visits.
         page.click('advice-hide')
@@ -265,7 +269,7 @@ class BrowserTest(unittest.TestCase):
         page.tap(56)
         for choices, panel in ADVICE_GAME:
             self.enter(page, choices, page.tap)
-            page.wait("return document.getElementById('advice-top').textContent")
+            page.wait(DONE)
             self.assertEqual(page.js(PANEL), panel, choices)
 
     def test_advice_superseded(self):
@@ -279,20 +283,21 @@ class BrowserTest(unittest.TestCase):
         page.use_file('large.txt', '\n'.join(['quirk', 'quota', *words]).encode())
         page.click(56)
         working = page.execute_async_script(SUPERSEDE)
-        page.wait("return document.getElementById('advice-top').textContent")
+        page.wait(DONE)
         self.assertRegex(working, r'^Working out the next guesses… \d+ %$')
-        self.assertEqual((page.js(PANEL)[:4], page.js('return heard.filter(message => message[1])')),
-                         (['Either QUIRK or QUOTA may win.', 'Next guess: QUIRK', 'QUIRK 1.00 1.0 yes',
+        self.assertEqual((page.js(PANEL)[:5], page.js('return heard.filter(message => message[1])')),
+                         (['Either QUIRK or QUOTA may win.', '', 'Next guess: QUIRK', 'QUIRK 1.00 1.0 yes',
                            'QUOTA 1.00 1.0 yes'], [[2, True]]))
-        # With its WebAssembly missing the worker cannot start: the panel
-        # says so, and the program loads as before.
-        server = serve()
-        os.remove(os.path.join(server.site, 'advice.wasm'))
-        page = Page(server.url)
-        self.addCleanup(page.quit)
-        page.click(56)
-        page.wait("return document.getElementById('advice-status').textContent === %r" % NOT_AVAILABLE)
-        self.assertEqual(page.at(58).text, 'Words: 6748')
+        # With its script or its WebAssembly missing the worker cannot start:
+        # the panel says so, and the program loads as before.
+        for missing in 'advice.js', 'advice.wasm':
+            server = serve()
+            os.remove(os.path.join(server.site, missing))
+            page = Page(server.url)
+            self.addCleanup(page.quit)
+            page.click(56)
+            page.wait("return document.getElementById('advice-status').textContent === %r" % NOT_AVAILABLE)
+            self.assertEqual((page.at(58).text, page.at('advice').get_attribute('aria-busy')), ('Words: 6748', 'false'))
 
 
 if __name__ == '__main__':

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <new>
 
 namespace {
 
@@ -37,15 +36,11 @@ std::array<std::int32_t, 7> summary;
 } // namespace
 
 // The loaded words' address, count and generation, the same for the current
-// list, then how many words the rows would keep (-1: not known); null when
-// there was not the memory to read the lists.
+// list, then how many words the rows would keep (-1: not known). Running out
+// of memory throws through to the page, whose panel then gives up.
 extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists() {
-    try {
-        loaded.refresh(advice::readLoadedWords);
-        candidates.refresh(advice::readCandidates);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+    loaded.refresh(advice::readLoadedWords);
+    candidates.refresh(advice::readCandidates);
     const std::int32_t kept = advice::wordsTheRowsKeep(loaded.words);
     summary = {loaded.address(),
                loaded.count(),

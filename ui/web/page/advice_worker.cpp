@@ -1,11 +1,11 @@
 // The engine in the advice worker, fed through the module's memory by
 // advice_worker.js: the words go straight into the arrays the search is made
-// from, and its advice comes back as one array of numbers.
+// from, and its advice comes back as one array of numbers. Running out of
+// memory throws through to the script, which fails as a worker.
 #include "advice/advice.h"
 
 #include <emscripten.h>
 
-#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,14 +18,9 @@ std::vector<advice::Word> guesses, candidates;
 std::optional<advice::Search> search;
 std::vector<double> result;
 
-// Room for that many words, to be written by the script; null when there is
-// not the memory.
+// Room for that many words, to be written by the script.
 char16_t* room(std::vector<advice::Word>& words, int count) {
-    try {
-        words.resize(static_cast<std::size_t>(count));
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+    words.resize(static_cast<std::size_t>(count));
     return reinterpret_cast<char16_t*>(words.data());
 }
 
@@ -41,25 +36,12 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE char16_t* advice_guesses(int count) { return room(guesses, count); }
 EMSCRIPTEN_KEEPALIVE char16_t* advice_candidates(int count) { return room(candidates, count); }
 
-// A new search of the words written; false when there is not the memory.
-EMSCRIPTEN_KEEPALIVE int advice_start() {
-    try {
-        search.reset();
-        search.emplace(guesses, std::move(candidates));
-        return 1;
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
-}
+// A new search of the words written.
+EMSCRIPTEN_KEEPALIVE void advice_start() { search.emplace(guesses, std::move(candidates)); }
 
-// 1 once the advice is complete, 0 before, -1 when it ran out of memory.
+// Whether the advice is complete.
 EMSCRIPTEN_KEEPALIVE int advice_advance(int pairs) {
-    try {
-        return search->advance(static_cast<std::size_t>(pairs)) ? 1 : 0;
-    } catch (const std::bad_alloc&) {
-        search.reset();
-        return -1;
-    }
+    return search->advance(static_cast<std::size_t>(pairs)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE double advice_progress() { return search->progress(); }

@@ -3,7 +3,8 @@
 // {id, candidates, guesses}: Uint16Arrays of words of five code units each,
 // guesses only when the loaded list changed, kept for the requests after.
 // The answers are {id, progress} now and then during long work, {id, advice}
-// at the end, and {failed} when the worker cannot work at all. The advice
+// at the end, and {failed} when the engine cannot start; anything else that
+// goes wrong (its memory running out) is an error of the worker's. The advice
 // is worked out a slice at a time; between slices the worker yields to its
 // event loop, so that a newer request takes over at once.
 (function () {
@@ -28,23 +29,23 @@ Module.onRuntimeInitialized = () => {
   ready = true;
   begin();
 };
-Module.onAbort = what => postMessage({ failed: String(what) });
+Module.onAbort = () => postMessage({ failed: true });
 
-// Copies the words into the engine's arrays.
+// Copies the words into the engine's arrays; the room first, as making it
+// may grow the memory, which gives HEAPU16 a new buffer.
 function copyIn(words, room) {
   const at = room(words.length / 5);
-  if (!at && words.length) return false;
   Module.HEAPU16.set(words, at >> 1);
-  return true;
 }
 
 function begin() {
   if (!ready || !newest) return;
   const request = newest;
   newest = null;
-  if (guesses && !copyIn(guesses, Module._advice_guesses)) return failed();
+  if (guesses) copyIn(guesses, Module._advice_guesses);
   guesses = null;
-  if (!copyIn(request.candidates, Module._advice_candidates) || !Module._advice_start()) return failed();
+  copyIn(request.candidates, Module._advice_candidates);
+  Module._advice_start();
   current = { id: request.id, reported: performance.now() };
   work();
 }
@@ -52,10 +53,9 @@ function begin() {
 function work() {
   if (newest) return begin();
   const end = performance.now() + SLICE;
-  let state;
-  do state = Module._advice_advance(PAIRS); while (state === 0 && performance.now() < end);
-  if (state < 0) return failed();
-  if (state > 0) {
+  let done;
+  do done = Module._advice_advance(PAIRS); while (!done && performance.now() < end);
+  if (done) {
     postMessage({ id: current.id, advice: read() });
     current = null;
     return;
@@ -65,10 +65,6 @@ function work() {
     postMessage({ id: current.id, progress: Module._advice_progress() });
   }
   turn.port2.postMessage(null);
-}
-
-function failed() {
-  postMessage({ failed: 'out of memory' });
 }
 
 // The advice: every entry as [word, bits, words left, whether a candidate].

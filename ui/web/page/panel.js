@@ -8,7 +8,7 @@
 'use strict';
 
 const $ = id => document.getElementById(id);
-const statusLine = $('advice-status'), staleLine = $('advice-stale'), note = $('advice-note');
+const panel = $('advice'), statusLine = $('advice-status'), staleLine = $('advice-stale'), note = $('advice-note');
 const topLine = $('advice-top');
 const said = $('advice-said'), hide = $('advice-hide');
 const tables = [$('advice-best'), $('advice-candidates')];
@@ -21,7 +21,10 @@ let worker = null, unavailable = false;
 let requested = 0, announced = 0; // the newest request, and the last one whose top guess was announced
 let sent = { loaded: 0, list: 0 }; // the generations of the lists last sent
 let lists = { loaded: 0, count: 0, kept: -1, first: '', second: '' };
-let advice = null, progress = -1; // for the newest request
+// The advice for the newest request, null while the worker works it out;
+// before any request, that of the empty list.
+const NO_ADVICE = { best: [], candidates: [], narrowed: false };
+let advice = NO_ADVICE, progress = null;
 
 // Hidden stays hidden at the next visit; without storage, for this visit.
 function showHidden() {
@@ -70,19 +73,18 @@ Module.onProgramIdle = () => {
 function idle() {
   if (!worker && !unavailable) startWorker();
   const at = Module._web_programLists() >> 2;
-  if (!at) return fail();
   const [loadedAt, loaded, loadedGeneration, listAt, count, listGeneration, kept] =
     Module.HEAP32.subarray(at, at + 7);
   const changed = listGeneration !== sent.list || loadedGeneration !== sent.loaded;
   if (!changed && kept === lists.kept) return;
   const words = (from, n) => Module.HEAPU16.slice(from >> 1, (from >> 1) + 5 * n);
-  const word = k => k < count ? String.fromCharCode(...words(listAt + 10 * k, 1)) : '';
+  const word = k => String.fromCharCode(...words(listAt + 10 * k, 1));
   lists = { loaded, count, kept, first: word(0), second: word(1) };
   if (changed) {
     advice = null;
-    progress = -1;
+    progress = null;
     ++requested;
-    if (worker && !unavailable) {
+    if (worker) {
       const request = { id: requested, candidates: words(listAt, count) };
       if (loadedGeneration !== sent.loaded) request.guesses = words(loadedAt, loaded);
       worker.postMessage(request, [request.candidates.buffer, ...request.guesses ? [request.guesses.buffer] : []]);
@@ -95,8 +97,8 @@ function idle() {
 function show() {
   const { loaded, count, kept, first, second } = lists;
   const more = kept - count;
-  const back = more === 1 ? '1 more word fits the rows now; press Load to bring it back.'
-    : more > 1 ? more + ' more words fit the rows now; press Load to bring them back.' : '';
+  const back = more > 1 ? more + ' more words fit the rows now; press Load to bring them back.'
+    : more > 0 ? '1 more word fits the rows now; press Load to bring it back.' : '';
   const none = kept === 0 ? 'No word is left, and a load would bring none back: no word of the list ' +
     'fits the rows.' : 'No word is left.';
   staleLine.textContent = !loaded ? 'No words are loaded: press Load to read words.txt.'
@@ -104,8 +106,10 @@ function show() {
 
   const answer = count === 1 ? 'The answer is ' + first + '.'
     : count === 2 ? 'Either ' + first + ' or ' + second + ' may win.' : '';
-  const working = 'Working out the next guesses…' + (progress >= 0 ? ' ' + Math.floor(progress * 100) + ' %' : '');
-  statusLine.textContent = unavailable ? NOT_AVAILABLE : answer || (count && !advice ? working : '');
+  const working = 'Working out the next guesses…' +
+    (progress !== null ? ' ' + Math.floor(progress * 100) + ' %' : '');
+  statusLine.textContent = unavailable ? NOT_AVAILABLE : answer || (advice ? '' : working);
+  panel.setAttribute('aria-busy', !unavailable && !advice);
 
   const shown = !unavailable && count > 1 && advice;
   note.textContent = shown && advice.narrowed ? NARROWED : '';
