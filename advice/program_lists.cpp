@@ -20,13 +20,10 @@ constexpr std::size_t kUnits = 5;
 // candidate, and the work array as large.
 WordStore storeOf(const WordUnits& words) {
     WordStore store;
-    const std::size_t count = words.size() / kUnits;
-    store.candidates.reserve(count + 1);
     for (std::size_t at = 0; at < words.size(); at += kUnits)
         store.candidates.emplace_back(words.data() + at, kUnits);
-    store.candidates.emplace_back();
     store.scratch.resize(store.candidates.size());
-    store.lastIndex = static_cast<int>(count) - 1;
+    store.lastIndex = static_cast<int>(store.candidates.size()) - 1;
     return store;
 }
 

@@ -8,7 +8,8 @@
 'use strict';
 
 const $ = id => document.getElementById(id);
-const panel = $('advice'), statusLine = $('advice-status'), staleLine = $('advice-stale'), note = $('advice-note');
+const panel = $('advice'), statusLine = $('advice-status'), bar = $('advice-progress');
+const staleLine = $('advice-stale'), note = $('advice-note');
 const topLine = $('advice-top');
 const said = $('advice-said'), hide = $('advice-hide');
 const tables = [$('advice-best'), $('advice-candidates')];
@@ -18,7 +19,8 @@ const NARROWED = 'Over 15,000 words: the advice tries part of the guesses, or a 
   'words left, and may miss a better guess.';
 
 let worker = null, unavailable = false;
-let requested = 0, announced = 0; // the newest request, and the last one whose top guess was announced
+let requested = 0; // the newest request's number
+let announced = null; // the request whose top guess was told to screen readers
 let sent = { loaded: 0, list: 0 }; // the generations of the lists last sent
 let lists = { loaded: 0, count: 0, kept: -1, first: '', second: '' };
 // The advice for the newest request, null while the worker works it out;
@@ -71,10 +73,9 @@ Module.onProgramIdle = () => {
 };
 
 function idle() {
-  if (!worker && !unavailable) startWorker();
   const at = Module._web_programLists() >> 2;
   const [loadedAt, loaded, loadedGeneration, listAt, count, listGeneration, kept] =
-    Module.HEAP32.subarray(at, at + 7);
+    Module.HEAP32.subarray(at);
   const changed = listGeneration !== sent.list || loadedGeneration !== sent.loaded;
   if (!changed && kept === lists.kept) return;
   const words = (from, n) => Module.HEAPU16.slice(from >> 1, (from >> 1) + 5 * n);
@@ -84,6 +85,8 @@ function idle() {
     advice = null;
     progress = null;
     ++requested;
+    // The worker starts with the first list, not with the page.
+    if (!worker && !unavailable) startWorker();
     if (worker) {
       const request = { id: requested, candidates: words(listAt, count) };
       if (loadedGeneration !== sent.loaded) request.guesses = words(loadedAt, loaded);
@@ -106,9 +109,10 @@ function show() {
 
   const answer = count === 1 ? 'The answer is ' + first + '.'
     : count === 2 ? 'Either ' + first + ' or ' + second + ' may win.' : '';
-  const working = 'Working out the next guesses…' +
-    (progress !== null ? ' ' + Math.floor(progress * 100) + ' %' : '');
-  statusLine.textContent = unavailable ? NOT_AVAILABLE : answer || (advice ? '' : working);
+  statusLine.textContent = unavailable ? NOT_AVAILABLE : answer || (advice ? '' : 'Working out the next guesses…');
+  // How far long work has come.
+  bar.hidden = unavailable || advice || progress === null;
+  bar.value = progress;
   panel.setAttribute('aria-busy', !unavailable && !advice);
 
   const shown = !unavailable && count > 1 && advice;
