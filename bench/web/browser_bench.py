@@ -140,28 +140,28 @@ def timings(page, rounds):
 
 
 def advice_timings(page, rounds):
-    # On the default list, with every row at "?": a load after S "1st
-    # (Green)" (the opening, which the worker works out again with the
-    # guesses it has), then S "1st (Green)" again. The first load also hands
-    # the worker the list.
+    # On the default list, with every row at "?": S "1st (Green)", then a
+    # load (the opening, which the worker works out again with the guesses
+    # it has), S back to "?". The first load also hands the worker the list.
     page.click(57)
     page.at('default-list').click()
     page.js('adviceTimes.length = 0; armed = true')
     page.click(56)
     page.wait('return adviceTimes.length === 1', 600)
     handed = page.js('return adviceTimes[0]')
-    opening, narrowing, first = [], [], []
+    opening, narrowing, first, left = [], [], [], None
     for _ in range(rounds):
-        page.choose(S, 0)
-        for act, times in (lambda: page.click(56), opening), (lambda: page.choose(S, 3), narrowing):
+        for act, times in (lambda: page.choose(S, 3), narrowing), (lambda: page.click(56), opening):
             page.js('adviceTimes.length = frameTimes.length = 0; armed = true')
             act()
             page.wait('return adviceTimes.length === 1', 600)
             times.append(page.js('return adviceTimes[0]'))
             first += page.js('return frameTimes')
+            left = left or page.at(58).text
+        page.choose(S, 0)
     print('advice shown: the opening of the default list %s (the first, which hands the worker the list,'
           ' %.1f ms); a change to %s: %s; the first frames of both: %s'
-          % (summary(opening), handed, page.at(58).text, summary(narrowing), summary(first)))
+          % (summary(opening), handed, left, summary(narrowing), summary(first)))
 
 
 def sizes():
