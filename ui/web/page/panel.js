@@ -78,8 +78,9 @@ function idle() {
     Module.HEAP32.subarray(at);
   const changed = listGeneration !== sent.list || loadedGeneration !== sent.loaded;
   if (!changed && kept === lists.kept) return;
-  const words = (from, n) => Module.HEAPU16.slice(from >> 1, (from >> 1) + 5 * n);
-  const word = k => String.fromCharCode(...words(listAt + 10 * k, 1));
+  // The words from that unit on, as units.
+  const words = (from, n) => Module.HEAPU16.slice(from, from + 5 * n);
+  const word = k => String.fromCharCode(...words((listAt >> 1) + 5 * k, 1));
   lists = { loaded, count, kept, first: word(0), second: word(1) };
   if (changed) {
     advice = null;
@@ -88,8 +89,8 @@ function idle() {
     // The worker starts with the first list, not with the page.
     if (!worker && !unavailable) startWorker();
     if (worker) {
-      const request = { id: requested, candidates: words(listAt, count) };
-      if (loadedGeneration !== sent.loaded) request.guesses = words(loadedAt, loaded);
+      const request = { id: requested, candidates: words(listAt >> 1, count) };
+      if (loadedGeneration !== sent.loaded) request.guesses = words(loadedAt >> 1, loaded);
       worker.postMessage(request, [request.candidates.buffer, ...request.guesses ? [request.guesses.buffer] : []]);
     }
     sent = { loaded: loadedGeneration, list: listGeneration };
