@@ -256,8 +256,7 @@ class BrowserTest(unittest.TestCase):
             page.choose(k, item)
         seen = []
         for scheme in ['light', 'dark']:
-            page.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [{'name': 'prefers-color-scheme',
-                                                                              'value': scheme}]})
+            page.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [{'name': 'prefers-color-scheme', 'value': scheme}]})
             seen.append(page.js(CONTRAST))
         self.assertEqual(seen, [[[], 35, True, seen[0][3]], [[], 35, False, seen[0][3]]])
 
