@@ -109,12 +109,12 @@ HANDED = [('share', '<img src onerror=alert(1)>.txt', GAMES[4], 'kept for the ne
 # labels' colours.
 CONTRAST = """const s = getComputedStyle, labels = [...Array(26).keys()].map(k => document.getElementById('gadget-' + (29 + k)));
 const light = c => (([r, g, b]) => 0.2126 * r + 0.7152 * g + 0.0722 * b)(c.match(/[\\d.]+/g).slice(0, 3)
-  .map(v => c.startsWith('color(') ? v : v / 255).map(v => v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4));
+  .map(v => c.startsWith('color(') ? +v : v / 255).map(v => v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4));
 const behind = n => /, 0\\)$/.test(s(n).backgroundColor) ? behind(n.parentElement) : s(n).backgroundColor;
 const ratio = n => (([a, b]) => (a + 0.05) / (b + 0.05))([light(s(n).color), light(behind(n))].sort((x, y) => y - x));
 const texts = [...document.body.querySelectorAll('*')].filter(n => n.checkVisibility() && !labels.includes(n) &&
   !n.matches('option') && (n.matches('select, textarea') || [...n.childNodes].some(t => t.nodeType === 3 && t.data.trim())));
-return [texts.filter(n => ratio(n) < 4.5).map(n => n.id + ' ' + ratio(n).toFixed(2)), texts.length,
+return [texts.filter(n => !(ratio(n) >= 4.5)).map(n => n.id + ' ' + ratio(n).toFixed(2)), texts.length,
         light(behind(document.getElementById('gadget-2'))) > 0.5, labels.map(n => s(n).backgroundColor + s(n).color)];"""
 WORDS_TXT = "return crypto.subtle.digest('SHA-256', Module.FS.readFile('words.txt')).then(d => [...new Uint8Array(d)])"
 
