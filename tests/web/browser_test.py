@@ -2,7 +2,10 @@
 # user would: on a wide page the controls at their boxes, the Tab order in
 # and out of the box, the panel from the keyboard, a second build and a
 # visit offline that keeps the chosen file; on emulated phones, started with
-# the storage broken, the touch layout and the games played by taps.
+# the storage broken, the touch layout and the games played by taps; word
+# files shared to the installed app and opened with it; the contrast of every
+# text in both colour schemes.
+import hashlib
 import os
 import pathlib
 import re
@@ -89,6 +92,31 @@ BROKEN_STORAGE = [
      'not kept for the next visit (the browser denies storage)'),
     ('IDBFactory.prototype.open = () => ({});', 'not kept for the next visit (the storage does not answer)'),
 ]
+
+# Files handed to the installed app by a share sheet and by "Open with", each
+# to be taken as the chooser takes it: the way, the file's name and bytes
+# (None: a text field shared, a folder opened), whether it is kept. What is
+# not a file leaves words.txt as it was: the file before it, which was kept.
+HANDED = [('share', '<img src onerror=alert(1)>.txt', GAMES[4], 'kept for the next visit'),
+          ('share', 'The shared item', None, 'it is not a file'),
+          ('open', 'caf\u00e9 & <b>.txt', GAMES[5], 'kept for the next visit'),
+          ('open', 'folder', None, 'it is not a file'),
+          ('open', 'empty.txt', GAMES[6], 'kept for the next visit'),
+          ('share', 'large.txt', LARGE, 'not kept for the next visit (larger than 64 MB)')]
+# Every text on the page but the letter labels', which keep the program's
+# palette: those whose contrast with what is behind them is under WCAG's
+# 4.5:1, how many there are, whether the word list is light; and the letter
+# labels' colours.
+CONTRAST = """const s = getComputedStyle, labels = [...Array(26).keys()].map(k => document.getElementById('gadget-' + (29 + k)));
+const light = c => (([r, g, b]) => 0.2126 * r + 0.7152 * g + 0.0722 * b)(c.match(/[\\d.]+/g).slice(0, 3)
+  .map(v => c.startsWith('color(') ? +v : v / 255).map(v => v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4));
+const behind = n => /, 0\\)$/.test(s(n).backgroundColor) ? behind(n.parentElement) : s(n).backgroundColor;
+const ratio = n => (([a, b]) => (a + 0.05) / (b + 0.05))([light(s(n).color), light(behind(n))].sort((x, y) => y - x));
+const texts = [...document.body.querySelectorAll('*')].filter(n => n.checkVisibility() && !labels.includes(n) &&
+  !n.matches('option') && (n.matches('select, textarea') || [...n.childNodes].some(t => t.nodeType === 3 && t.data.trim())));
+return [texts.filter(n => !(ratio(n) >= 4.5)).map(n => n.id + ' ' + ratio(n).toFixed(2)), texts.length,
+        light(behind(document.getElementById('gadget-2'))) > 0.5, labels.map(n => s(n).backgroundColor + s(n).color)];"""
+WORDS_TXT = "return crypto.subtle.digest('SHA-256', Module.FS.readFile('words.txt')).then(d => [...new Uint8Array(d)])"
 
 
 def word_list(shown):
@@ -204,6 +232,33 @@ class BrowserTest(unittest.TestCase):
         self.play(page, [LARGE], page.tap)
         self.assertIn('not kept for the next visit (larger than 64 MB)', page.at('word-file').text)
         self.play(page, GAMES, page.tap)
+
+    def test_installed_app(self):
+        # The manifest as the browser reads it; then, once the service worker
+        # is in, files handed to the app, each one a visit of its own.
+        server = serve()
+        page = Page(server.url)
+        self.addCleanup(page.quit)
+        self.assertEqual(page.execute_cdp_cmd('Page.getAppManifest', {})['errors'], [])
+        page.wait('return navigator.serviceWorker.controller')
+        for way, name, game, kept in HANDED:
+            page.hand_file(server, way, name, game and game[0])
+            page.wait("const line = document.getElementById('word-file').textContent;"
+                      "return line.includes(%r) && !line.includes('being kept')" % name, 60)
+            page.click(56)
+            words, _, count, shown = last = game or last  # what is not a file leaves the one before
+            self.assertEqual((page.at('word-file').text, page.js(WORDS_TXT), page.at(58).text, page.words()), (
+                'words.txt: %s (%s bytes), %s; press Load to read it' % (name, f'{len(words):,}', kept) if game
+                else '%s could not be read (%s); words.txt is as it was' % (name, kept),
+                list(hashlib.sha256(words).digest()), count, word_list(shown)), (way, name))
+        # Rows in all three colours, in both schemes; the letter labels the same in both.
+        for k, item in [(0, 1), (4, 2), (17, 5)]:
+            page.choose(k, item)
+        seen = []
+        for scheme in ['light', 'dark']:
+            page.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [{'name': 'prefers-color-scheme', 'value': scheme}]})
+            seen.append(page.js(CONTRAST))
+        self.assertEqual(seen, [[[], 35, True, seen[0][3]], [[], 35, False, seen[0][3]]])
 
 
 if __name__ == '__main__':

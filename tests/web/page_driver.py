@@ -25,6 +25,16 @@ CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic
                   '--disable-background-networking', '--disable-component-update',
                   '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,1000']
 
+# "Open with" in a browser that cannot be launched by the system: the
+# launch's file (or folder) in the origin's private file system, from the
+# site's copy, handed to the consumer the page sets.
+OPEN_WITH = """LaunchQueue.prototype.setConsumer = consumer => navigator.storage.getDirectory().then(async root => {
+  if (%r) return consumer({ files: [await root.getDirectoryHandle(%r, { create: true })] });
+  const handle = await root.getFileHandle(%r, { create: true });
+  await (await fetch(encodeURIComponent(%r))).body.pipeTo(await handle.createWritable());
+  consumer({ files: [handle] });
+});"""
+
 
 class QuietHandler(SimpleHTTPRequestHandler):
     def log_message(self, *_):
@@ -64,7 +74,8 @@ class Page(webdriver.Chrome):
     def open(self, url):
         # The last thing the program does before its loop is to name the
         # last tick box for screen readers.
-        self.get(url)
+        if url:
+            self.get(url)
         self.wait("return document.querySelector('#gadget-188 input')?.ariaLabel")
 
     def next_visit(self, url):
@@ -121,3 +132,24 @@ class Page(webdriver.Chrome):
         path.write_bytes(data)
         self.at('choose-file').send_keys(str(path))
         self.wait("return document.getElementById('word-file').textContent.includes(%r)" % name, 60)
+
+    def hand_file(self, server, way, name, data):
+        # Opens the app with a file as an installed app is opened: "share"
+        # POSTs it to the share target from a page of its own, as a share
+        # sheet does; "open" gives it to the page's launchQueue consumer at
+        # the start, from the origin's private file system, as "Open with"
+        # does. With data None the POST has a text field instead, and the
+        # consumer gets a folder.
+        path = pathlib.Path(server.site if way == 'open' else FILES.name, name)
+        path.write_bytes(data or b'')
+        if way == 'share':
+            self.get('about:blank')
+            self.js("document.body.innerHTML = `<form method=post enctype=multipart/form-data action=${arguments[0]}share>"
+                    "<input name=words type=${arguments[1]}>`", server.url, 'text' if data is None else 'file')
+            self.find_element(By.NAME, 'words').send_keys('text' if data is None else str(path))
+            self.js('document.forms[0].submit()')
+            return self.open(None)
+        script = self.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {
+            'source': OPEN_WITH % ('true' if data is None else '', name, name, name)})['identifier']
+        self.open(server.url)
+        self.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', {'identifier': script})

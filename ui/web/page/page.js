@@ -126,6 +126,32 @@ document.addEventListener('drop', event => {
   useOwnFile(event.dataTransfer.files[0]);
 });
 
+// The installed app opened with a file: by "Open with" on a desktop (the
+// manifest's file_handlers, through launchQueue), or by a phone's share
+// sheet (its share_target: the service worker takes the POST in and hands
+// the file over when the page asks for it). The file takes the chooser's
+// path once the program has started; what is not a file, or cannot be read,
+// gets the chooser's answer to a file that cannot be read.
+let startedNow;
+const started = new Promise(resolve => { startedNow = resolve; });
+const useHandedFile = file => started.then(() => useOwnFile(file));
+const unreadable = (name, why) => ({ name, arrayBuffer: () => Promise.reject(new Error(why)) });
+if ('launchQueue' in window) launchQueue.setConsumer(params => {
+  const handle = params.files && params.files[0];
+  if (!handle) return; // opened from its icon
+  if (handle.kind !== 'file') useHandedFile(unreadable(handle.name, 'it is not a file'));
+  else handle.getFile().then(useHandedFile, error => useHandedFile(unreadable(handle.name, reason(error))));
+});
+const shared = new URLSearchParams(location.search).get('shared');
+if (shared !== null) {
+  history.replaceState(null, '', location.pathname); // a reload asks no more
+  const channel = new MessageChannel(), worker = navigator.serviceWorker && navigator.serviceWorker.controller;
+  channel.port1.onmessage = ({ data }) => useHandedFile(data instanceof File ? data :
+    unreadable('The shared item', data === undefined ? 'it did not arrive' : 'it is not a file'));
+  if (worker) worker.postMessage({ shared }, [channel.port2]);
+  else channel.port1.onmessage({});
+}
+
 function useKept(file) {
   useWords(new Uint8Array(file.bytes), file.name, describe(file.name, file.bytes, 'kept from your last visit'));
 }
@@ -155,6 +181,7 @@ window.Module = {
         // Last, so that nothing in a kept file can keep the program from starting.
         startChoice = choice;
         if (keptNow) useKept(keptNow);
+        startedNow();
       });
   }],
 };
