@@ -32,6 +32,10 @@ var LibraryLarkspin = {
       return parts.join('');
     },
     utf16: null,
+    // The program makes its controls in turns of about this many
+    // milliseconds (web_turnIsDue); turnStart is when the current one began.
+    turnLength: 8,
+    turnStart: null,
     // Puts a new control into its window at the program's pixels, under the
     // gadget number, and returns its element number. The target is the
     // element that takes the focus and the events (a tick box's check box
@@ -73,10 +77,15 @@ var LibraryLarkspin = {
     box.className = 'window';
     box.style.width = width + 'px';
     box.style.height = height + 'px';
+    // Input reaches the box from the program's first wait on (web_takeInput):
+    // until then it is still making its controls.
+    box.inert = true;
+    // The page may already show the title; written again, the line would be
+    // drawn anew for nothing.
     var name = LK.text(title, titleLength);
-    document.title = name;
     var titleLine = document.getElementById('title');
-    if (titleLine) titleLine.textContent = name;
+    if (document.title !== name) document.title = name;
+    if (titleLine && titleLine.textContent !== name) titleLine.textContent = name;
     // Ordinary controls in a named group, so that a screen reader reads the
     // labels and the count as it reads any page. The program's name is the
     // title's first word.
@@ -96,7 +105,7 @@ var LibraryLarkspin = {
     // box or from nowhere. At the walk's ends the key leaves the box, and
     // the browser takes the focus to the page's own controls and round.
     document.addEventListener('keydown', function(event) {
-      if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
+      if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey || box.inert) return;
       var at = document.activeElement;
       var inside = at && box.contains(at);
       if (at && at !== document.body && !inside) return;
@@ -115,6 +124,23 @@ var LibraryLarkspin = {
       LK.wake();
     });
     return window_;
+  },
+
+  // At every wait: the program's controls are all there.
+  web_takeInput: function() {
+    LK.windows.forEach(function(box) { box.inert = false; });
+  },
+
+  // Whether the controls made since the page's last turn took long enough
+  // for it to get another (web_takeTurn, gadgets.cpp). A page out of sight
+  // paints no frames and takes no turns.
+  web_turnIsDue: function() {
+    var now = performance.now();
+    if (document.hidden) return 0;
+    if (LK.turnStart === null) LK.turnStart = now;
+    if (now - LK.turnStart < LK.turnLength) return 0;
+    LK.turnStart = null;
+    return 1;
   },
 
   web_destroyElement: function(element) {

@@ -3,7 +3,18 @@
 #include "ui/toolkit.h"
 #include "ui/web/dom.h"
 
+#include <emscripten.h>
+
 #include <iterator>
+
+// Resolves once the next frame is painted (with the controls made so far
+// styled and laid out in it: the browser would otherwise put off painting
+// and do all of that in one long frame at the end), in a task of its own, so
+// that what came in meanwhile is handled first.
+EM_ASYNC_JS(void, web_takeTurn, (), {
+    await new Promise(
+        function(resolve) { requestAnimationFrame(function() { setTimeout(resolve, 0); }); });
+});
 
 namespace ui::backend {
 
@@ -15,8 +26,18 @@ constexpr CreateElement* kCreate[] = {web_createButton, web_createLabel, web_cre
                                       web_createTickBox, web_createTextArea};
 static_assert(static_cast<int>(GadgetKind::TextArea) == std::size(kCreate) - 1);
 
+// The program makes all of its controls before its first wait. In one go
+// that is a long task on a slow phone, during which the page neither paints
+// nor answers: whenever the controls made since the last turn took long
+// enough, the page gets a turn (through Asyncify), with every control made so
+// far whole (the program finishes one before it makes the next) and in its
+// place in the touch layout. The box takes no input until the first wait.
 Native createControl(Native window, GadgetKind kind, int number, Box box,
                      const std::u16string& text, int flags, Face face) {
+    if (web_turnIsDue()) {
+        web_placeNewControls();
+        web_takeTurn();
+    }
     const int option = flags & (kind == GadgetKind::TextLabel ? kLabelCentred : kTextAreaWrap);
     const int control =
         kCreate[static_cast<int>(kind)](element(window), number, box.x, box.y, box.width,
