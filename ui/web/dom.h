@@ -27,7 +27,6 @@ void web_focus(int window, int element);
 void web_setAccessibleName(int element, const char16_t* name, int nameLength,
                            const char16_t* description, int descriptionLength);
 void web_setLabelledBy(int element, int label);
-void web_takeInput();
 int web_turnIsDue();
 // touch_layout.js
 void web_placeNewControls();

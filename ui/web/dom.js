@@ -33,8 +33,9 @@ var LibraryLarkspin = {
     },
     utf16: null,
     // The program makes its controls in turns of about this many
-    // milliseconds (web_turnIsDue); turnStart is when the current one began.
-    turnLength: 8,
+    // milliseconds (web_turnIsDue); turnStart is when the current one began,
+    // null before the first.
+    turnLength: 5,
     turnStart: null,
     // Puts a new control into its window at the program's pixels, under the
     // gadget number, and returns its element number. The target is the
@@ -77,9 +78,6 @@ var LibraryLarkspin = {
     box.className = 'window';
     box.style.width = width + 'px';
     box.style.height = height + 'px';
-    // Input reaches the box from the program's first wait on (web_takeInput):
-    // until then it is still making its controls.
-    box.inert = true;
     // The page may already show the title; written again, the line would be
     // drawn anew for nothing.
     var name = LK.text(title, titleLength);
@@ -105,7 +103,7 @@ var LibraryLarkspin = {
     // box or from nowhere. At the walk's ends the key leaves the box, and
     // the browser takes the focus to the page's own controls and round.
     document.addEventListener('keydown', function(event) {
-      if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey || box.inert) return;
+      if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
       var at = document.activeElement;
       var inside = at && box.contains(at);
       if (at && at !== document.body && !inside) return;
@@ -126,21 +124,14 @@ var LibraryLarkspin = {
     return window_;
   },
 
-  // At every wait: the program's controls are all there.
-  web_takeInput: function() {
-    LK.windows.forEach(function(box) { box.inert = false; });
-  },
-
   // Whether the controls made since the page's last turn took long enough
-  // for it to get another (web_takeTurn, gadgets.cpp). A page out of sight
-  // paints no frames and takes no turns.
+  // for it to get another (web_takeTurn, gadgets.cpp, which starts the next
+  // turn); the first control waits for one, so that the start's work before
+  // it is a task of its own. A page out of sight paints no frames and takes
+  // no turns.
   web_turnIsDue: function() {
-    var now = performance.now();
     if (document.hidden) return 0;
-    if (LK.turnStart === null) LK.turnStart = now;
-    if (now - LK.turnStart < LK.turnLength) return 0;
-    LK.turnStart = null;
-    return 1;
+    return LK.turnStart === null || performance.now() - LK.turnStart >= LK.turnLength ? 1 : 0;
   },
 
   web_destroyElement: function(element) {

@@ -10,10 +10,11 @@
 // Resolves once the next frame is painted (with the controls made so far
 // styled and laid out in it: the browser would otherwise put off painting
 // and do all of that in one long frame at the end), in a task of its own, so
-// that what came in meanwhile is handled first.
+// that what came in meanwhile is handled first; the next turn starts then.
 EM_ASYNC_JS(void, web_takeTurn, (), {
     await new Promise(
         function(resolve) { requestAnimationFrame(function() { setTimeout(resolve, 0); }); });
+    LK.turnStart = performance.now();
 });
 
 namespace ui::backend {
@@ -31,10 +32,12 @@ static_assert(static_cast<int>(GadgetKind::TextArea) == std::size(kCreate) - 1);
 // nor answers: whenever the controls made since the last turn took long
 // enough, the page gets a turn (through Asyncify), with every control made so
 // far whole (the program finishes one before it makes the next) and in its
-// place in the touch layout. The box takes no input until the first wait.
+// place in the touch layout. What the user does meanwhile is handled once the
+// program waits, except while the core suppresses events: a new text area
+// takes no turn, as the core makes it with events suppressed.
 Native createControl(Native window, GadgetKind kind, int number, Box box,
                      const std::u16string& text, int flags, Face face) {
-    if (web_turnIsDue()) {
+    if (kind != GadgetKind::TextArea && web_turnIsDue()) {
         web_placeNewControls();
         web_takeTurn();
     }

@@ -43,13 +43,11 @@ EM_ASYNC_JS(int, web_nextDomEvent, (), {
 
 namespace ui::backend {
 
-// What the last handler wrote into text areas is shown before the wait, new
-// controls take their places in the touch layout, and the window takes input
-// (from the first wait on, when the program has made its controls).
+// What the last handler wrote into text areas is shown before the wait, and
+// new controls take their places in the touch layout.
 int waitForPlatform() {
     web_placeNewControls();
     web_fillTextAreas();
-    web_takeInput();
     return web_nextDomEvent();
 }
 

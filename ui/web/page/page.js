@@ -174,29 +174,33 @@ document.addEventListener('drop', event => {
   takeFile(event.dataTransfer.files[0]);
 });
 
-// The program starts once the default list is in (or has failed, or had its
-// FETCH_GIVE_UP) and the storage has answered or had its STORAGE_WAIT. A
-// kept file that comes later is used then, unless another was given
-// meanwhile; a file given before the start is used right after it.
+// The default list and the kept file are asked for at once, while the
+// program's script and WebAssembly load. The program starts once the list
+// is in (or has failed, or had its FETCH_GIVE_UP) and the storage has
+// answered or had its STORAGE_WAIT. A kept file that comes later is used
+// then, unless another was given meanwhile; a file given before the start is
+// used right after it.
+const fetching = new AbortController();
+const fetched = within(FETCH_GIVE_UP, fetch('words.txt', { signal: fetching.signal }).then(response => {
+  if (!response.ok) throw new Error('the server answered ' + response.status);
+  return response.arrayBuffer();
+}), 'no answer within ' + FETCH_GIVE_UP / 1000 + ' seconds').then(buffer => {
+  defaultList = new Uint8Array(buffer);
+}, error => {
+  fetching.abort();
+  return error;
+});
+let kept = null, startChoice = -1;
+const keptRead = keptFile().then(file => {
+  kept = file;
+  if (file && started && choice === startChoice) useKept(file);
+});
+const wordsReady = Promise.all([fetched, Promise.race([keptRead, after(STORAGE_WAIT)])]);
+
 window.Module = {
   preRun: [() => {
     Module.addRunDependency('words.txt');
-    const fetching = new AbortController();
-    const fetched = within(FETCH_GIVE_UP, fetch('words.txt', { signal: fetching.signal }).then(response => {
-      if (!response.ok) throw new Error('the server answered ' + response.status);
-      return response.arrayBuffer();
-    }), 'no answer within ' + FETCH_GIVE_UP / 1000 + ' seconds').then(buffer => {
-      defaultList = new Uint8Array(buffer);
-    }, error => {
-      fetching.abort();
-      return error;
-    });
-    let kept = null, startChoice = -1;
-    const keptRead = keptFile().then(file => {
-      kept = file;
-      if (file && started && choice === startChoice) useKept(file);
-    });
-    Promise.all([fetched, Promise.race([keptRead, after(STORAGE_WAIT)])]).then(([failure]) => {
+    wordsReady.then(([failure]) => {
       if (!defaultList) defaultLine = 'words.txt: the default list could not be fetched (' +
         reason(failure) + '); use a word file of your own';
       useDefault();
