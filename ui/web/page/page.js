@@ -174,49 +174,58 @@ document.addEventListener('drop', event => {
   takeFile(event.dataTransfer.files[0]);
 });
 
-// The default list and the kept file are asked for at once, while the
-// program's script and WebAssembly load. The program starts once the list
-// is in (or has failed, or had its FETCH_GIVE_UP) and the storage has
-// answered or had its STORAGE_WAIT. A kept file that comes later is used
-// then, unless another was given meanwhile; a file given before the start is
-// used right after it.
-const fetching = new AbortController();
-const fetched = within(FETCH_GIVE_UP, fetch('words.txt', { signal: fetching.signal }).then(response => {
-  if (!response.ok) throw new Error('the server answered ' + response.status);
-  return response.arrayBuffer();
-}), 'no answer within ' + FETCH_GIVE_UP / 1000 + ' seconds').then(buffer => {
-  defaultList = new Uint8Array(buffer);
-}, error => {
-  fetching.abort();
-  return error;
-});
+// The page paints first (the line and the program's space), and then asks
+// at once for the program, the default list and the kept file, which would
+// otherwise share a slow connection with what the first paint needs. The
+// program starts once the list is in (or has failed, or had its
+// FETCH_GIVE_UP) and the storage has answered or had its STORAGE_WAIT. A kept
+// file that comes later is used then, unless another was given meanwhile; a
+// file given before the start is used right after it. The service worker,
+// which fetches every file of the page again, is registered once the program
+// runs.
 let kept = null, startChoice = -1;
-const keptRead = keptFile().then(file => {
-  kept = file;
-  if (file && started && choice === startChoice) useKept(file);
-});
-const wordsReady = Promise.all([fetched, Promise.race([keptRead, after(STORAGE_WAIT)])]);
+function load() {
+  const fetching = new AbortController();
+  const fetched = within(FETCH_GIVE_UP, fetch('words.txt', { signal: fetching.signal }).then(response => {
+    if (!response.ok) throw new Error('the server answered ' + response.status);
+    return response.arrayBuffer();
+  }), 'no answer within ' + FETCH_GIVE_UP / 1000 + ' seconds').then(buffer => {
+    defaultList = new Uint8Array(buffer);
+  }, error => {
+    fetching.abort();
+    return error;
+  });
+  const keptRead = keptFile().then(file => {
+    kept = file;
+    if (file && started && choice === startChoice) useKept(file);
+  });
+  const wordsReady = Promise.all([fetched, Promise.race([keptRead, after(STORAGE_WAIT)])]);
 
-window.Module = {
-  preRun: [() => {
-    Module.addRunDependency('words.txt');
-    wordsReady.then(([failure]) => {
-      if (!defaultList) defaultLine = 'words.txt: the default list could not be fetched (' +
-        reason(failure) + '); use a word file of your own';
-      useDefault();
-      Module.removeRunDependency('words.txt');
-      // Last, so that nothing in a kept or given file can keep the program from starting.
-      started = true;
-      startChoice = choice;
-      if (kept) useKept(kept);
-      takeFile(given);
-    });
-  }],
-};
+  window.Module = {
+    preRun: [() => {
+      Module.addRunDependency('words.txt');
+      wordsReady.then(([failure]) => {
+        if (!defaultList) defaultLine = 'words.txt: the default list could not be fetched (' +
+          reason(failure) + '); use a word file of your own';
+        useDefault();
+        Module.removeRunDependency('words.txt');
+        // Last, so that nothing in a kept or given file can keep the program from starting.
+        started = true;
+        startChoice = choice;
+        if (kept) useKept(kept);
+        takeFile(given);
+      });
+    }],
+    postRun: [() => {
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+    }],
+  };
+  const program = document.createElement('script');
+  program.src = 'larkspin.js';
+  document.head.appendChild(program);
+}
 
-const program = document.createElement('script');
-program.src = 'larkspin.js';
-document.head.appendChild(program);
-
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// A page out of sight paints no frames.
+if (document.hidden) load();
+else requestAnimationFrame(() => setTimeout(load));
 })();
