@@ -7,13 +7,17 @@
 
 #include <iterator>
 
-// Resolves once the next frame is painted (with the controls made so far
-// styled and laid out in it: the browser would otherwise put off painting
-// and do all of that in one long frame at the end), in a task of its own, so
-// that what came in meanwhile is handled first; the next turn starts then.
+// Resolves in a task of its own, so that what came in meanwhile is handled
+// first, and at every other turn only once the next frame is painted: the
+// controls made so far are then styled and laid out two turns at a time (the
+// browser would otherwise put off painting and do all of that in one long
+// frame at the end). The next turn starts then.
 EM_ASYNC_JS(void, web_takeTurn, (), {
-    await new Promise(
-        function(resolve) { requestAnimationFrame(function() { setTimeout(resolve, 0); }); });
+    const frame = (LK.turns = (LK.turns || 0) + 1) % 2 == 0;
+    await new Promise(function(resolve) {
+        frame ? requestAnimationFrame(function() { setTimeout(resolve, 0); })
+              : setTimeout(resolve, 0);
+    });
     LK.turnStart = performance.now();
 });
 
