@@ -7,8 +7,8 @@ cumulative layout shift, speed index) and, for the median run, the longest
 tasks of the page's main thread, in time and in the thread's CPU time. A
 machine busy with other work stretches the time (and Lighthouse multiplies
 it by 4 on the throttled phone), not the CPU time: the line "blocking time
-from CPU time" is the sum Lighthouse's blocking time takes, over the tasks'
-CPU time instead, after the first contentful paint. Installs what is missing: Chromium, Node and npm
+from CPU time" is the sum Lighthouse's blocking time takes, over the CPU
+time of every task from the navigation on. Installs what is missing: Chromium, Node and npm
 (Debian's, through scripts/install-deps) and Lighthouse 12.2.3 (npm, into
 build-web/lighthouse). Run as root after scripts/build-web:
   bench/web/lighthouse_bench.py [RUNS]
@@ -91,15 +91,14 @@ def run(url, desktop, folder, number):
 def tasks(events):
     # The top-level tasks of the page's main thread (the renderer's main
     # thread with the most events), as (start, time, CPU time) in ms after
-    # the navigation, and the first contentful paint.
+    # the navigation.
     names = {(event['pid'], event['tid']) for event in events
              if event.get('name') == 'thread_name' and event['args']['name'] == 'CrRendererMain'}
     thread = max(names, key=lambda name: sum((event['pid'], event['tid']) == name for event in events))
     start = min(event['ts'] for event in events if event.get('name') == 'navigationStart')
-    paint = min(event['ts'] for event in events if event.get('name') == 'firstContentfulPaint')
     return [((event['ts'] - start) / 1000, event['dur'] / 1000, event.get('tdur', 0) / 1000)
             for event in events if event.get('name') == 'RunTask' and event.get('ph') == 'X'
-            and (event['pid'], event['tid']) == thread], (paint - start) / 1000
+            and (event['pid'], event['tid']) == thread and event['ts'] >= start]
 
 
 def figures(report):
@@ -131,10 +130,9 @@ def main():
             print('median: ' + line([statistics.median(column) for column in zip(*rows)]))
             # The run whose blocking time is the median one: its longest tasks.
             middle = sorted(range(runs), key=lambda index: rows[index][len(CATEGORIES) + 2])[runs // 2]
-            ran, paint = tasks(reports[middle][1])
+            ran = tasks(reports[middle][1])
             slowdown = 1 if desktop else 4
-            print('  blocking time from CPU time: %.0f ms' % sum(
-                max(0, slowdown * cpu - 50) for start, _, cpu in ran if start > paint))
+            print('  blocking time from CPU time: %.0f ms' % sum(max(0, slowdown * cpu - 50) for _, _, cpu in ran))
             for order, name in (1, 'time'), (2, 'CPU time'):
                 longest = sorted(ran, key=lambda task: -task[order])[:6]
                 print('  longest tasks by %s: ' % name + ', '.join(
