@@ -93,8 +93,8 @@ BROKEN_STORAGE = [
     ('IDBFactory.prototype.open = () => ({});',
      "being kept for the next visit, but the browser's storage has not answered yet"),
 ]
-# The storage answering late: each opening after 4 seconds, while late is set.
-LATE_STORAGE = """window.late = 4000; const open = IDBFactory.prototype.open; IDBFactory.prototype.open = function (...args) {
+# The storage answering late: each opening after 5 seconds, while late is set.
+LATE_STORAGE = """window.late = 5000; const open = IDBFactory.prototype.open; IDBFactory.prototype.open = function (...args) {
   const opening = open.apply(this, args), delay = late; if (delay) Object.defineProperty(opening, 'onsuccess',
     {set: then => opening.addEventListener('success', () => setTimeout(then, delay))}); return opening; };"""
 # What the line says, in turn, of a file chosen with the storage late, then
