@@ -27,6 +27,7 @@ void web_focus(int window, int element);
 void web_setAccessibleName(int element, const char16_t* name, int nameLength,
                            const char16_t* description, int descriptionLength);
 void web_setLabelledBy(int element, int label);
+int web_turnIsDue();
 // touch_layout.js
 void web_placeNewControls();
 // One file per kind.
