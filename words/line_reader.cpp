@@ -34,11 +34,11 @@ int followingBytes(unsigned char byte) {
 
 bool LineReader::atEnd() { return position_ == end_ && !fill(); }
 
-std::u16string LineReader::readLine() {
+void LineReader::readLine(std::u16string& line) {
     line_.clear();
     firstNul_ = std::string::npos;
     scanLine(true);
-    return decodeUtf8(std::string_view(line_).substr(0, firstNul_));
+    decodeUtf8(std::string_view(line_).substr(0, firstNul_), line);
 }
 
 void LineReader::skipLine() { scanLine(false); }

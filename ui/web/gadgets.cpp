@@ -4,6 +4,7 @@
 #include "ui/web/dom.h"
 
 #include <iterator>
+#include <new>
 
 namespace ui::backend {
 
@@ -34,10 +35,12 @@ void setFont(Native control, GadgetKind, Face face) {
 }
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {
-    if (kind == GadgetKind::TextArea)
-        web_setTextAreaText(element(control), text.c_str(), web::length(text));
-    else
+    if (kind == GadgetKind::TextArea) {
+        if (!web_setTextAreaText(element(control), text.c_str(), web::length(text)))
+            throw std::bad_alloc();
+    } else {
         web_setCaption(element(control), text.c_str(), web::length(text));
+    }
 }
 
 void setVisible(Native control, bool visible) { web_setVisible(element(control), visible); }
