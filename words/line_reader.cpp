@@ -38,7 +38,11 @@ void LineReader::readLine(std::u16string& line) {
     line_.clear();
     firstNul_ = std::string::npos;
     scanLine(true);
-    decodeUtf8(std::string_view(line_).substr(0, firstNul_), line);
+    // A long file may hold millions of empty lines: nothing to decode.
+    if (line_.empty())
+        line.clear();
+    else
+        decodeUtf8(std::string_view(line_).substr(0, firstNul_), line);
 }
 
 void LineReader::skipLine() { scanLine(false); }
