@@ -226,6 +226,16 @@ class BrowserTest(unittest.TestCase):
         # Reset: "?", no tick shown nor kept, no word back.
         page.click(57)
         self.assertEqual((page.js(E_ROW), page.at(58).text), ([0, *GREY, '00000'], count))
+        # The script out of memory for the list's text: the count stays, the
+        # list goes, and the next pass with memory shows it again.
+        page.js("const decode = TextDecoder.prototype.decode; window.restore = () => TextDecoder.prototype"
+                ".decode = decode; TextDecoder.prototype.decode = function(units) { if (units.length > 20)"
+                " throw new RangeError('Invalid string length'); return decode.call(this, units); };")
+        page.click(55)
+        self.assertEqual((page.at(58).text, page.words()), (count, ''))
+        page.js('restore()')
+        page.click(55)
+        self.assertEqual(page.words(), word_list(shown))
         # The service worker keeps one build whole. A second build on the
         # server (its script and WebAssembly, the list) reaches the page at
         # the visit after the one that finds it, and then opens offline, also

@@ -39,7 +39,7 @@ void web_selectItem(int list, int index);
 int web_selectedItem(int list);
 void web_setTicked(int box, int ticked);
 int web_ticked(int box);
-void web_setTextAreaText(int area, const char16_t* text, int length);
+int web_setTextAreaText(int area, const char16_t* text, int length);
 void web_fillTextAreas();
 int web_isEditable(int area);
 }

@@ -6,6 +6,7 @@
 #include <emscripten.h>
 
 #include <iterator>
+#include <new>
 
 // Resolves in a task of its own, so that what came in meanwhile is handled
 // first, and at every other turn only once the next frame is painted: the
@@ -62,10 +63,12 @@ void setFont(Native control, GadgetKind, Face face) {
 }
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {
-    if (kind == GadgetKind::TextArea)
-        web_setTextAreaText(element(control), text.c_str(), web::length(text));
-    else
+    if (kind == GadgetKind::TextArea) {
+        if (!web_setTextAreaText(element(control), text.c_str(), web::length(text)))
+            throw std::bad_alloc();
+    } else {
         web_setCaption(element(control), text.c_str(), web::length(text));
+    }
 }
 
 void setVisible(Native control, bool visible) { web_setVisible(element(control), visible); }
