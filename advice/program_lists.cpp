@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <new>
-#include <string>
+#include <string_view>
 #include <utility>
 
 namespace advice {
@@ -19,11 +19,15 @@ constexpr std::size_t kUnits = 5;
 // A store that holds these words as a load would have left them: every one a
 // candidate, and the work array as large.
 WordStore storeOf(const WordUnits& words) {
+    const std::size_t count = words.size() / kUnits;
     WordStore store;
+    store.candidates = TextArray(count);
+    TextArray::Writer writer(store.candidates);
     for (std::size_t at = 0; at < words.size(); at += kUnits)
-        store.candidates.emplace_back(words.data() + at, kUnits);
-    store.scratch.resize(store.candidates.size());
-    store.lastIndex = static_cast<int>(store.candidates.size()) - 1;
+        writer.put(std::u16string_view(words.data() + at, kUnits));
+    writer.finish();
+    store.scratch = TextArray(count);
+    store.lastIndex = static_cast<int>(count) - 1;
     return store;
 }
 
@@ -51,18 +55,23 @@ void readLoadedWords(WordUnits& words) {
         std::min(static_cast<std::size_t>(store.lineCount), store.rawLines.size());
     // Upper-cased unit by unit, as the loader's upperCase does, without a
     // text made for each word.
-    for (std::size_t j = 0; j < lines; ++j) {
-        const std::u16string& line = store.rawLines[j];
-        if (line.size() == kUnits)
-            std::transform(line.begin(), line.end(), std::back_inserter(words), upperCaseUnit);
+    TextArray::Reader reader(store.rawLines);
+    for (std::size_t j = 0; j < lines && !reader.atEnd(); ++j) {
+        if (reader.nextSize() != kUnits) {
+            reader.skip();
+            continue;
+        }
+        const std::u16string_view line = reader.next();
+        std::transform(line.begin(), line.end(), std::back_inserter(words), upperCaseUnit);
     }
 }
 
 void readCandidates(WordUnits& words) {
     const WordStore& store = wordStore();
     words.clear();
-    for (int i = 0; i <= store.lastIndex; ++i) {
-        const std::u16string& word = store.candidates[static_cast<std::size_t>(i)];
+    TextArray::Reader reader(store.candidates);
+    for (int i = 0; i <= store.lastIndex && !reader.atEnd(); ++i) {
+        const std::u16string_view word = reader.next();
         if (word.size() == kUnits)
             words.insert(words.end(), word.begin(), word.end());
     }

@@ -1,6 +1,6 @@
-// The "Next guesses" panel. While the program waits for the next event, the
-// web backend calls Module.onProgramIdle; the panel then reads what the
-// program holds (advice_lists.cpp), marks its advice out of date at once when
+// The "Next guesses" panel. Each time the program waits for the next event,
+// the web backend tells the page (a larkspin-idle event); the panel then
+// reads what the program holds (advice_lists.cpp), marks its advice out of date at once when
 // the list changed, and has the advice worker (advice.js, the engine built on
 // its own) work out the next. The program knows nothing of the panel and
 // works the same without it.
@@ -68,9 +68,9 @@ function heard(message) {
 }
 
 // A fault of the panel's must never reach the program's wait.
-Module.onProgramIdle = () => {
+document.addEventListener('larkspin-idle', () => {
   try { idle(); } catch (error) { fail(); }
-};
+});
 
 function idle() {
   const at = Module._web_programLists() >> 2;
