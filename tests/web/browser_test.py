@@ -10,6 +10,7 @@
 import hashlib
 import os
 import pathlib
+import random
 import re
 import unittest
 
@@ -73,28 +74,78 @@ LARGE = [(b'x' * 99 + b'\n') * (1 << 20), '-', 'Words: 0', '-']
 # bar, the bar's controls that are out of view or covered.
 FLOORS = """
 const at = n => document.getElementById('gadget-' + n), box = n => n.getBoundingClientRect();
-const shown = [...document.querySelectorAll('.window > *')].filter(n => n.checkVisibility());
-const small = shown.filter(n => !n.matches('.label, textarea') && (box(n).width < 44 || box(n).height < 44));
+const shown = [...document.querySelectorAll('.window > *, .advice-switch, #advice td')].filter(n => n.checkVisibility());
+const small = shown.filter(n => !n.matches('.label, textarea, td') && (box(n).width < 44 || box(n).height < 44));
 const tiny = shown.filter(n => parseFloat(getComputedStyle(n).fontSize) < 16);
 const rows = [...Array(26).keys()].filter(k => [29 + k, ...[1, 2, 3, 4, 5].map(p => 58 + 5 * k + p)]
   .map(at).some(n => n.checkVisibility() && Math.abs(box(n).top + box(n).bottom - box(at(3 + k)).top - box(at(3 + k)).bottom) > 2));
-const below = box(at(2)).top >= box(at(28)).bottom && box(at(2)).height >= innerHeight / 3;
+const below = box(at(2)).top >= box(at(28)).bottom && box(at(2)).height >= innerHeight / 3
+  && box(document.getElementById('advice')).top >= box(at(2)).bottom;
 scrollTo(0, scrollY + box(at(28)).top - box(at(57)).bottom);
-const hidden = [56, 58, 55, 57].filter(n => box(at(n)).top < 0 || !at(n).contains(document.elementFromPoint(
-  box(at(n)).left + 10, box(at(n)).top + 10)));
+const hidden = [56, 58, 55, 57, 'advice-top'].map(n => document.getElementById(n > 0 ? 'gadget-' + n : n)).filter(
+  n => box(n).top < 0 || !n.contains(document.elementFromPoint(box(n).left + 10, box(n).top + 10))).map(n => n.id);
 scrollTo(0, 0);
 return [small.map(n => n.id), tiny.map(n => n.id), document.documentElement.scrollWidth <= innerWidth,
         rows, below, hidden];"""
 FLOORS_MET = [[], [], True, [], True, []]
 
 # The browser's storage made to throw, and never to answer; what the line
-# then says of a chosen file.
+# then says of a chosen file; whether the advice worker cannot start.
 BROKEN_STORAGE = [
-    ("IDBFactory.prototype.open = () => { throw new DOMException('no', 'SecurityError'); };",
-     'not kept for the next visit (the browser denies storage)'),
+    ("IDBFactory.prototype.open = () => { throw new DOMException('no', 'SecurityError'); };"
+     "Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('no', 'SecurityError'); } });"
+     "window.Worker = function () { throw new DOMException('no', 'SecurityError'); };",
+     'not kept for the next visit (the browser denies storage)', True),
     ('IDBFactory.prototype.open = () => ({});',
-     "being kept for the next visit, but the browser's storage has not answered yet"),
+     "being kept for the next visit, but the browser's storage has not answered yet", False),
 ]
+NOT_AVAILABLE = 'Advice is not available in this browser; the program works as before.'
+
+# The stale list, after the keyboard's game and Reset: a letter row's new
+# item or Load, and what the panel says of the words a load would bring back.
+STALE = [(None, '2 more words fit the rows now; press Load to bring them back.'),
+         ((4, 1), 'No word is left. 1 more word fits the rows now; press Load to bring it back.'),
+         ((4, 2), 'No word is left. 4 more words fit the rows now; press Load to bring them back.'),
+         ((1, 3), 'No word is left, and a load would bring none back: no word of the list fits the rows.'),
+         ('Load', '')]
+
+# A game by taps on the phone: the choices, then the panel's status and stale
+# line, the top guess in the bar (and told to screen readers) and its tables'
+# entries (word, bits, words left, may win), worked out by hand: of the five
+# -RILL words DFGKP tells each apart, FUDGE all but KRILL and PRILL, each
+# -RILL word only itself from the other four.
+ADVICE_WORDS = b'drill\nfrill\ngrill\nkrill\nprill\nfudge\ndfgkp\n'
+RILL = ['%s 0.72 3.4 yes' % word for word in ('DRILL', 'FRILL', 'GRILL')]
+TWO = ['KRILL 1.00 1.0 yes', 'PRILL 1.00 1.0 yes']
+ADVICE_GAME = [('R4', ['', '', '', 'Next guess: DFGKP', 'DFGKP 2.32 1.0 no', 'FUDGE 1.92 1.4 no', *RILL, *RILL]),
+               ('D1 F1 G1', ['Either KRILL or PRILL may win.', '', '', 'Next guess: KRILL', *TWO,
+                             'DFGKP 1.00 1.0 no', 'DRILL 0.00 2.0 no', 'FRILL 0.00 2.0 no', *TWO]),
+               ('K2', ['The answer is KRILL.', '', '', 'The answer is KRILL.'])]
+DONE = "return document.getElementById('advice').ariaBusy === 'false'"
+TOLD_FROM_NOW = ("window.told = 0; new MutationObserver(() => ++told).observe(document.getElementById('advice-said'),"
+                 " {childList: true, characterData: true, subtree: true});")
+PANEL = """
+const text = id => document.getElementById(id).textContent;
+return [text('advice-status'), text('advice-stale'), text('advice-note'),
+  text('advice-said') === text('advice-top') && text('advice-top'),
+  ...[...document.querySelectorAll('#advice tbody tr')].map(row => [...row.cells].map(cell => cell.textContent)
+  .join(' ')).filter(entry => entry.trim())];"""
+
+# Every message of the advice worker to the page, as [request, the progress
+# or true for the advice]; and a change of Q's row at the first, while the
+# worker is busy, with what the panel says of it.
+HEARD = ("const Plain = Worker; window.heard = []; window.Worker = function (url) { const worker = new Plain(url);"
+         " worker.addEventListener('message', event => heard.push([event.data.id, !!event.data.advice ||"
+         " event.data.progress])); return worker; };")
+ADVICE_FOR = 'return heard.filter(message => message[1] === true).map(message => message[0])'
+SUPERSEDE = """
+const done = arguments[0], q = document.getElementById('gadget-19'), bar = document.getElementById('advice-progress');
+(function wait() {
+  if (!heard.length) return setTimeout(wait);
+  q.selectedIndex = 3;
+  q.dispatchEvent(new Event('change'));
+  done([document.getElementById('advice-status').textContent, bar.hidden, bar.value === heard.at(-1)[1]]);
+})();"""
 # The storage answering late: each opening after 5 seconds, while late is set.
 LATE_STORAGE = """window.late = 5000; const open = IDBFactory.prototype.open; IDBFactory.prototype.open = function (...args) {
   const opening = open.apply(this, args), delay = late; if (delay) Object.defineProperty(opening, 'onsuccess',
@@ -151,21 +202,24 @@ def word_list(shown):
 
 
 class BrowserTest(unittest.TestCase):
+    def enter(self, page, choices, press):
+        # "E2": E's list to item 2; "E@2": E's tick box at position 2;
+        # "Load", "Parse", "Reset": that button, pressed with press(number).
+        for choice in choices.replace('-', '').split():
+            k, item = ord(choice[0]) - ord('A'), choice[-1]
+            if choice in BUTTONS:
+                press(BUTTONS[choice])
+            elif '@' in choice:
+                press(58 + 5 * k + int(item))
+            else:
+                page.choose(k, int(item))
+
     def play(self, page, games, press):
-        # Each game on a word file of its own; "E2": E's list to item 2;
-        # "E@2": E's tick box at position 2; "Load", "Parse", "Reset": that
-        # button, pressed with press(number).
+        # Each game on a word file of its own.
         for words, choices, count, shown in games:
             page.use_file('game.txt', words)
             press(56)
-            for choice in choices.replace('-', '').split():
-                k, item = ord(choice[0]) - ord('A'), choice[-1]
-                if choice in BUTTONS:
-                    press(BUTTONS[choice])
-                elif '@' in choice:
-                    press(58 + 5 * k + int(item))
-                else:
-                    page.choose(k, int(item))
+            self.enter(page, choices, press)
             self.assertEqual((page.at(58).text, page.words()), (count, word_list(shown)), choices)
             press(57)
 
@@ -207,7 +261,10 @@ class BrowserTest(unittest.TestCase):
                 "Module._web_reportGadget = (e, type) => { reported.push(type); pass(e, type); };")
         # E "Used (Yellow)" shows its tick boxes; Space ticks E@2.
         page.keys('u', 7)
-        page.js("document.querySelector('#gadget-80 input').focus()")
+        page.js('document.activeElement.blur()')
+        # The advice panel's switch is next after the box.
+        self.assertEqual([page.keys(Keys.SHIFT + Keys.TAB), page.keys(Keys.TAB), page.switch_to.active_element.get_attribute('id'),
+                          page.keys(Keys.SHIFT + Keys.TAB), page.keys(Keys.SHIFT + Keys.TAB * 3)], [83, 0, 'advice-hide', 83, 80])
         page.keys(' ')
         self.assertEqual(page.js(E_ROW), [2, *YELLOW, '13111'])
         # Typing in the list is reported. Across the touch threshold and back
@@ -224,8 +281,11 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual((page.words(), page.js('return reported')),
                          (word_list(shown), [CHANGE, CLICK, FOCUS, *[CHANGE] * 5, FOCUS_LOST, CLICK]))
         # Reset: "?", no tick shown nor kept, no word back.
+        page.wait(DONE)
+        page.js(TOLD_FROM_NOW)
         page.click(57)
-        self.assertEqual((page.js(E_ROW), page.at(58).text), ([0, *GREY, '00000'], count))
+        # The list is as it was: screen readers are not told its top guess again.
+        self.assertEqual((page.js(E_ROW), page.at(58).text, page.js('return told')), ([0, *GREY, '00000'], count, 0))
         # The script out of memory for the list's text: the count stays, the
         # list goes, and the next pass with memory shows it again.
         page.js("const decode = TextDecoder.prototype.decode; window.restore = () => TextDecoder.prototype"
@@ -236,13 +296,19 @@ class BrowserTest(unittest.TestCase):
         page.js('restore()')
         page.click(55)
         self.assertEqual(page.words(), word_list(shown))
+        for row, line in STALE:
+            if row:
+                page.click(56) if row == 'Load' else page.choose(*row)
+            self.assertEqual(page.at('advice-stale').text, line, row)
+        # Hiding the advice panel holds at the next visits.
+        page.click('advice-hide')
         # The service worker keeps one build whole. A second build on the
         # server (its script and WebAssembly, the list) reaches the page at
         # the visit after the one that finds it, and then opens offline, also
         # from an address that carries a query, and with the storage late:
         # on the default list, until the file chosen last takes its place.
         page.wait("return navigator.serviceWorker.controller && caches.keys().then(names => names.length"
-                  " === 1 && caches.open(names[0])).then(cache => cache.keys()).then(keys => keys.length === 11)")
+                  " === 1 && caches.open(names[0])).then(cache => cache.keys()).then(keys => keys.length === 15)")
         site = pathlib.Path(server.site)
         site.joinpath('words.txt').write_text('newer\n')
         site.joinpath('sw.js').write_text(re.sub('larkspin-[0-9a-f]+', 'larkspin-second',
@@ -262,10 +328,11 @@ class BrowserTest(unittest.TestCase):
         page.click(56)
         page.wait("return navigator.serviceWorker.ready.then(ready => ready.active.state === 'activated')")
         self.assertEqual((started, page.at('word-file').text, page.at(58).text, page.js('return caches.keys()'),
-                          page.title, page.js('return document.documentElement.dataset.build')),
+                          page.title, page.js('return document.documentElement.dataset.build'),
+                          page.at('advice-hide').is_selected(), page.at('advice-best').is_displayed()),
                          ('words.txt: the default list', 'words.txt: %s (%d bytes), kept from your last visit;'
                           ' press Load to read it' % (name, len(words)), 'Words: 5', ['larkspin-second'],
-                          TITLE.replace('V1', 'V2'), 'second'))
+                          TITLE.replace('V1', 'V2'), 'second', True, False))
         # Files chosen as the storage is late, full and failing: the line's
         # answers in turn, and the late one is kept at the next visit.
         stored = []
@@ -295,7 +362,7 @@ class BrowserTest(unittest.TestCase):
         # what it drew, the line says what became of a chosen file, and the
         # touch layout meets its floors.
         every = word_list(pathlib.Path(__file__).parent.joinpath('../../data/words.txt').read_text().upper())
-        for size, (script, kept) in zip([(320, 640), (390, 844)], BROKEN_STORAGE):
+        for size, (script, kept, unavailable) in zip([(320, 640), (390, 844)], BROKEN_STORAGE):
             page = Page(serve().url, phone=size, before_start=SHIFTS + script)
             self.addCleanup(page.quit)
             page.next_frame()
@@ -305,12 +372,53 @@ class BrowserTest(unittest.TestCase):
                              ('words.txt: the default list', 'Words: 6748', every))
             page.line(page.use_file('yellow.txt', b'crane\n') + ' (6 bytes), %s;' % kept)
             page.choose(4, 2)
-            self.assertEqual(page.js(FLOORS), FLOORS_MET)
+            self.assertEqual([page.at('advice-status').text == NOT_AVAILABLE, *page.js(FLOORS)], [unavailable, *FLOORS_MET])
+            # The switch hides the panel, also when the storage throws.
+            page.tap('advice-hide')
+            self.assertFalse(page.at('advice-best').is_displayed())
+            page.tap('advice-hide')
         # The games played by taps, first on a file too large to keep, which
         # is used for the visit all the same.
         self.play(page, [LARGE], page.tap)
         self.assertIn('not kept for the next visit (larger than 64 MB)', page.at('word-file').text)
         self.play(page, GAMES, page.tap)
+        page.use_file('advice.txt', ADVICE_WORDS)
+        page.tap(56)
+        for choices, panel in ADVICE_GAME:
+            self.enter(page, choices, page.tap)
+            page.wait(DONE)
+            self.assertEqual(page.js(PANEL), panel, choices)
+
+    def test_advice_superseded(self):
+        # A row change while the worker works out the opening of 15,000
+        # words: it drops that work at once, and the panel shows the newer
+        # list's advice, worked out by hand (two candidates, either may win).
+        page = Page(serve().url, before_start=HEARD)
+        self.addCleanup(page.quit)
+        generator = random.Random(28)
+        words = (''.join(generator.choice('abcdefghijklmnoprstuvwxyz') for _ in range(5)) for _ in range(14998))
+        page.use_file('large.txt', '\n'.join(['quirk', 'quota', *words]).encode())
+        page.click(56)
+        working = page.execute_async_script(SUPERSEDE)
+        page.wait(DONE)
+        self.assertEqual((working, page.js(PANEL)[:6], page.js(ADVICE_FOR)),
+                         (['Working out the next guesses…', False, True], ['Either QUIRK or QUOTA may win.', '', '',
+                          'Next guess: QUIRK', 'QUIRK 1.00 1.0 yes', 'QUOTA 1.00 1.0 yes'], [2]))
+        # Loaded again, the opening is worked out whole, and its progress
+        # bar goes when it is done.
+        page.click(56)
+        page.wait(DONE)
+        self.assertEqual((page.js(ADVICE_FOR), page.at('advice-progress').is_displayed()), ([2, 3], False))
+        # With its script or its WebAssembly missing the worker cannot start:
+        # the panel says so, and the program loads as before.
+        for missing in 'advice.js', 'advice.wasm':
+            server = serve()
+            os.remove(os.path.join(server.site, missing))
+            page = Page(server.url)
+            self.addCleanup(page.quit)
+            page.click(56)
+            page.wait("return document.getElementById('advice-status').textContent === %r" % NOT_AVAILABLE)
+            self.assertEqual((page.at(58).text, page.at('advice').get_attribute('aria-busy')), ('Words: 6748', 'false'))
 
     def test_installed_app(self):
         # The manifest as the browser reads it; then, once the service worker
@@ -337,7 +445,7 @@ class BrowserTest(unittest.TestCase):
         for scheme in ['light', 'dark']:
             page.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [{'name': 'prefers-color-scheme', 'value': scheme}]})
             seen.append(page.js(CONTRAST))
-        self.assertEqual(seen, [[[], 35, True, seen[0][3]], [[], 35, False, seen[0][3]]])
+        self.assertEqual(seen, [[[], 49, True, seen[0][3]], [[], 49, False, seen[0][3]]])
 
     def test_start(self):
         # The default list never comes, and a file is dropped or chosen

@@ -5,6 +5,7 @@
 // takes over at the next visit and deletes the older ones.
 const CACHE = 'larkspin-@BUILD@';
 const FILES = ['./', 'index.html', 'style.css', 'page.js', 'larkspin.js', 'larkspin.wasm',
+  'panel.css', 'panel.js', 'advice.js', 'advice.wasm',
   'words.txt', 'manifest.webmanifest', 'icon-64.png', 'icon-256.png', 'icon.svg'];
 const SHIPPED = new Set(FILES.map(file => new URL(file, self.registration.scope).pathname));
 
