@@ -1,6 +1,8 @@
 #include "advice/program_lists.h"
 
 #include "filter/parse_list.h"
+#include "layout/gadget_numbers.h"
+#include "ui/toolkit.h"
 #include "words/upper_case.h"
 #include "words/word_store.h"
 
@@ -44,7 +46,44 @@ class StandIn {
     WordStore& store_;
 };
 
+// Keeps a copy of an array, which shares its texts and so costs nothing, to
+// tell whether the array was written since.
+class Watched {
+  public:
+    bool changed(const TextArray& now, int count) {
+        if (seen_.sharesTexts(now) && count_ == count)
+            return false;
+        seen_ = now;
+        count_ = count;
+        return true;
+    }
+
+  private:
+    TextArray seen_;
+    int count_ = -1;
+};
+
 } // namespace
+
+bool loadedLinesChanged() {
+    static Watched lines;
+    return lines.changed(wordStore().rawLines, wordStore().lineCount);
+}
+
+bool candidatesChanged() {
+    static Watched candidates;
+    return candidates.changed(wordStore().candidates, wordStore().lastIndex);
+}
+
+std::vector<int> rowStates() {
+    std::vector<int> states;
+    for (int number = gadget::letterList(0); number < gadget::letterList(gadget::kLetterCount);
+         ++number)
+        states.push_back(ui::getState(number));
+    for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
+        states.push_back(ui::getState(number));
+    return states;
+}
 
 void readLoadedWords(WordUnits& words) {
     const WordStore& store = wordStore();

@@ -11,6 +11,14 @@ namespace advice {
 // Words of five UTF-16 code units each, one after another.
 using WordUnits = std::vector<char16_t>;
 
+// Whether the loaded lines or the current list may have changed since the
+// last call: false only when the store holds the very same texts.
+bool loadedLinesChanged();
+bool candidatesChanged();
+
+// What the rows' filters read: every letter row's item and tick.
+std::vector<int> rowStates();
+
 // The five-unit lines of the last load, upper-cased as the loader takes them,
 // in the file's order (duplicates too); none before any load.
 void readLoadedWords(WordUnits& words);

@@ -25,6 +25,11 @@ class TextArray {
     explicit TextArray(std::size_t count) : count_(count) {}
 
     std::size_t size() const { return count_; }
+    // Whether both hold the very same packed texts, as a copy does until
+    // either is written again.
+    bool sharesTexts(const TextArray& other) const {
+        return packed_ == other.packed_ && count_ == other.count_;
+    }
     // To n elements: the texts below both the old and the new count are
     // kept, new elements are empty.
     void resize(std::size_t n);

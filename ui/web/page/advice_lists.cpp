@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,7 +19,9 @@ struct SharedList {
     advice::WordUnits fresh; // the next reading, kept for its memory
     std::int32_t generation = 0;
 
-    void refresh(void (*read)(advice::WordUnits&)) {
+    void refresh(bool changed, void (*read)(advice::WordUnits&)) {
+        if (!changed)
+            return;
         read(fresh);
         if (fresh != words) {
             words.swap(fresh);
@@ -32,6 +36,10 @@ struct SharedList {
 
 SharedList loaded, candidates;
 std::array<std::int32_t, 7> summary;
+// What the rows keep of the loaded words, and for which rows and words.
+std::int32_t kept = -1;
+std::vector<int> keptForRows;
+std::int32_t keptForWords = -1;
 
 } // namespace
 
@@ -39,9 +47,16 @@ std::array<std::int32_t, 7> summary;
 // list, then how many words the rows would keep (-1: not known). Running out
 // of memory throws through to the page, whose panel then gives up.
 extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists() {
-    loaded.refresh(advice::readLoadedWords);
-    candidates.refresh(advice::readCandidates);
-    const std::int32_t kept = advice::wordsTheRowsKeep(loaded.words);
+    // Most events change nothing that the panel reads: each read is made
+    // only when what it reads changed.
+    loaded.refresh(advice::loadedLinesChanged(), advice::readLoadedWords);
+    candidates.refresh(advice::candidatesChanged(), advice::readCandidates);
+    std::vector<int> rows = advice::rowStates();
+    if (rows != keptForRows || loaded.generation != keptForWords || kept < 0) {
+        kept = advice::wordsTheRowsKeep(loaded.words);
+        keptForRows = std::move(rows);
+        keptForWords = loaded.generation;
+    }
     summary = {loaded.address(),
                loaded.count(),
                loaded.generation,
