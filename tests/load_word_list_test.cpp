@@ -103,6 +103,8 @@ TEST_F(LoadWordListTest, SecondPassThatDiffersOrFails) {
         {"crane\nslate\nbrick\n", u"Words: 2", u"CRANE   SLATE   "},
         {nullptr, u"words.txt not found", u""},
         {unreadable, u"words.txt: read error", u""},
+        // After those that failed, one that succeeds.
+        {"crane\nslate\n", u"Words: 2", u"CRANE   SLATE   "},
     };
     for (const auto& c : cases) {
         load("aaaaa\nbbbbb\nccccc\nddddd\n");

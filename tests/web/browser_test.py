@@ -12,8 +12,15 @@ from selenium.webdriver.common.keys import Keys
 
 from page_driver import Page, serve
 
-TITLE = 'Larkspin V1.EXE by the Larkspin developers (https://larkspin.example)'
-GREY, YELLOW = ['rgb(241, 239, 237)', 'rgb(0, 0, 0)'], ['rgb(201, 180, 88)', 'rgb(255, 255, 255)']
+# The window's controls and the letters' colours, as the desktop tests read
+# them: one row per item, then per control (fields as its header says).
+with open(os.path.join(os.path.dirname(__file__), '../support/layout.txt'), encoding='utf-8') as table:
+    LAYOUT = [['' if field == '-' else field for field in line.rstrip('\n').split(' | ')]
+              for line in table if line.strip() and line[0] != '#']
+TITLE = next(row[3] for row in LAYOUT if row[0] == 'window')
+# An item's label colours, as the browser computes them.
+GREY, YELLOW = [['rgb(%d, %d, %d)' % tuple(bytes.fromhex(colour[1:])) for colour in LAYOUT[item][3:5]]
+                for item in (0, 2)]
 CLICK, CHANGE, FOCUS, FOCUS_LOST = 0, 768, 14000, 14001
 BUTTONS = {'Load': 56, 'Parse': 55, 'Reset': 57}
 # The window's size, whether it is laid out for touch and what a screen
@@ -35,16 +42,13 @@ return [[window_.offsetWidth, window_.offsetHeight, window_.classList.contains('
   return [Number(node.id.slice(7)), look, ...box, text,
           named.getAttribute('aria-labelledby') ?? named.ariaLabel ?? node.ariaLive];
 })];"""
-BUTTON, LIST, LETTER = 'button 400 center', 'select 400 start', 'div 700 center'
-CONTROLS = ([[56, BUTTON, 40, 25, 150, 21, "Load 'words.txt' List", None],
-             [58, 'div 400 start', 325, 25, 150, 21, '', 'polite'],
-             [55, BUTTON, 40, 50, 150, 21, 'Parse List', None],
-             [57, BUTTON, 40, 75, 150, 21, 'Reset A-Z (below)', None]]
-            + [[3 + k, LIST, 40, 100 + 25 * k, 150, 21, '?', f'gadget-{29 + k}'] for k in range(26)]
-            + [[29 + k, LETTER, 10, 100 + 25 * k, 25, 21, chr(65 + k), 'polite'] for k in range(26)]
-            + [[2, 'textarea 400 start', 325, 50, 280, 700, '', 'Remaining words']]
-            + [[58 + 5 * k + p, 'label 400 start hidden', 175 + 25 * p, 100 + 25 * k, 25, 21, '',
-                '%c yellow at position %d' % (65 + k, p)] for k in range(26) for p in range(1, 6)])
+# The controls of the layout, as MEASURE reads them on the page.
+ELEMENTS = {'button': 'button', 'label': 'div', 'list': 'select', 'textarea': 'textarea', 'tickbox': 'label'}
+CONTROLS = [[int(number), '%s %d %s%s' % (ELEMENTS[kind], 700 if 'bold' in look else 400,
+                                          'center' if kind == 'button' or 'centred' in look else 'start',
+                                          ' hidden' if 'hidden' in look else ''),
+             *map(int, box.split()), text, 'gadget-' + by if by else name or ('polite' if kind == 'label' else None)]
+            for kind, number, box, text, look, name, _, by in (row for row in LAYOUT if row[0] in ELEMENTS)]
 # E's list item, label colours, and tick boxes (letter k's at position p is
 # gadget 58 + 5k + p): each 1 if shown, plus 2 if ticked.
 E_ROW = """
