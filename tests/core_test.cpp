@@ -144,16 +144,19 @@ int make(int (*maker)(int, int, int, int, int, Text), int number) {
 // own colour.
 TEST(Core, RulesStepByStep) {
     const std::pair<int (*)(), const char*> steps[] = {
-        // A window number in use, a window under a pixel, a gadget number
-        // below zero: nothing is made. The text area's focus while it is
-        // made is not the user's.
+        // A window of a pixel is made, but none with a number in use or
+        // under a pixel, and no gadget with a number below zero (each result
+        // a digit). The text area's focus while it is made is not the user's.
         {[] {
-             initToolkit(), newWindow(1, 0, 0, 1, 1, u"", 0), newWindow(1, 0, 0, 9, 9, u"", 0);
-             newWindow(2, 0, 0, 0, 9, u"", 0), make(newButton, -1), make(newButton, 10);
-             newLabel(11, 0, 0, 9, 9, u"", 0), newDropDownList(12, 0, 0, 9, 9);
-             return make(newTickBox, 13), newTextArea(14, 0, 0, 9, 9, 0);
+             initToolkit();
+             const int windows = 100 * newWindow(1, 0, 0, 1, 1, u"", 0) +
+                                 10 * newWindow(1, 0, 0, 9, 9, u"", 0) +
+                                 newWindow(2, 0, 0, 0, 9, u"", 0);
+             make(newButton, -1), make(newButton, 10), newLabel(11, 0, 0, 9, 9, u"", 0);
+             newDropDownList(12, 0, 0, 9, 9), make(newTickBox, 13);
+             return windows * 10 + newTextArea(14, 0, 0, 9, 9, 0);
          },
-         "1 | 1; 10; 11; 12; 13; 14"},
+         "1001 | 1; 10; 11; 12; 13; 14"},
         // Refused by the platform, a gadget keeps its older namesake; made
         // again, it replaces it. Any font value but the default draws bold.
         {[] { return refusals = 1, make(newButton, 10); }, "0 | "},
