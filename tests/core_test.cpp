@@ -210,20 +210,24 @@ TEST(Core, RulesStepByStep) {
              return nextEvent() == 0 ? (platformMessage = 15, nextEvent()) : -1;
          },
          "15 | "},
-        // A background fills with a brush shared by its colour, the text
-        // black unless set; a text colour alone sits on the button face; no
-        // colour is the platform's look.
+        // A background fills with a brush, the text black unless set; a
+        // text colour alone sits on the button face. A second label of that
+        // background shares the brush; no colour is the platform's look.
         {[] {
-             setColour(11, kBackground, 5), setColour(11, kForeground, 7);
-             setColour(15, kBackground, 5), setColour(11, kBackground, -7);
-             return test::liveBrushCount();
+             return setColour(11, kBackground, 5), setColour(15, kForeground, 7),
+                    test::liveBrushCount();
          },
-         "1 | brushes 5; 11 look 1 - 7; 15 look 2 5 0"},
+         "1 | brushes 5; 11 look 2 5 0; 15 look 1 - 7"},
+        {[] {
+             setColour(15, kBackground, 5), setColour(11, kBackground, -7);
+             return setColour(11, kForeground, 7), test::liveBrushCount();
+         },
+         "1 | 11 look 1 - 7; 15 look 2 5 7"},
         {[] {
              setColour(15, kBackground, -1), setColour(11, kForeground, -1), setColour(11, 3, 1);
              return test::liveBrushCount();
          },
-         "0 | brushes; 11; 15"},
+         "0 | brushes; 11; 15 look 1 - 7"},
         // Tab walks the visible gadgets but labels in creation order (10,
         // made again, comes last) and wraps; with nothing focused Shift+Tab
         // goes to the last, Tab to the first; a plain Tab in the text area
@@ -234,13 +238,13 @@ TEST(Core, RulesStepByStep) {
         {[] { return tab(false); }, "0 | "},
         {[] { return tab(true), tab(true); }, "1 | focus 10"},
         // Activated, the window gives the focus back to the gadget that had
-        // it, unless that hid meanwhile; a focused gadget gives it up before
-        // it hides.
+        // it, though another hid meanwhile, unless that one hid; a focused
+        // gadget gives it up before it hides.
         {[] {
-             return core::windowDeactivated(1), tab(false), core::windowActivated(1),
-                    focusedGadget();
+             core::windowDeactivated(1), tab(false), setHidden(14, 1), core::windowActivated(1);
+             return focusedGadget();
          },
-         "10 | "},
+         "10 | 14 hidden"},
         {[] {
              core::windowDeactivated(1), setHidden(10, 1), core::windowActivated(1);
              return focusedGadget();
