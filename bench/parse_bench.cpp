@@ -22,18 +22,20 @@
 #include <chrono>
 #include <functional>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
 // Five-letter upper-case words drawn with English letter frequencies, so
 // that the filters remove about as much as they would from a real list.
-StringArray makeWords(int count) {
+std::vector<std::u16string> makeWords(int count) {
     const char16_t letters[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const double weights[] = {8.2, 1.5, 2.8, 4.3, 12.7, 2.2, 2.0, 6.1, 7.0, 0.2, 0.8, 4.0, 2.4,
                               6.7, 7.5, 1.9, 0.1, 6.0,  6.3, 9.1, 2.8, 1.0, 2.4, 0.2, 2.0, 0.1};
     std::mt19937 random(12345);
     std::discrete_distribution<int> pick(std::begin(weights), std::end(weights));
-    StringArray words(static_cast<size_t>(count));
+    std::vector<std::u16string> words(static_cast<size_t>(count));
     for (std::u16string& word : words) {
         for (int i = 0; i < 5; ++i)
             word += letters[pick(random)];
@@ -42,12 +44,14 @@ StringArray makeWords(int count) {
 }
 
 // Puts the store back to a freshly loaded list of these words.
-void loadWords(const StringArray& words) {
+void loadWords(const std::vector<std::u16string>& words) {
     const int count = static_cast<int>(words.size());
     WordStore& store = wordStore();
     resizeForLoad(count);
-    for (int i = 0; i < count; ++i)
-        store.candidates[static_cast<size_t>(i)] = words[static_cast<size_t>(i)];
+    TextArray::Writer candidates(store.candidates);
+    for (const std::u16string& word : words)
+        candidates.put(word);
+    candidates.finish();
     store.lastIndex = count - 1;
 }
 
@@ -82,7 +86,7 @@ void setWorstPanel() {
 
 // Times one call per iteration, with a fresh list loaded before each.
 template <typename Work> void timeOnFreshList(benchmark::State& state, const Work& work) {
-    const StringArray words = makeWords(static_cast<int>(state.range(0)));
+    const std::vector<std::u16string> words = makeWords(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         loadWords(words);
         const auto start = std::chrono::steady_clock::now();

@@ -99,7 +99,7 @@ BENCHMARK(ReadBytesTwice)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void ReadWordFileTwoPasses(benchmark::State& state) {
     const std::string& file = benchFile(static_cast<int>(state.range(0)));
     writeWordFile(file);
-    StringArray lines;
+    TextArray lines;
     for (auto _ : state) {
         std::u16string whyNot;
         int count = 0;
@@ -112,9 +112,11 @@ void ReadWordFileTwoPasses(benchmark::State& state) {
         lines.resize(static_cast<std::size_t>(count) + 1);
         const std::unique_ptr<ByteSource> source = openWordFile(kWordFile, whyNot);
         LineReader reader(*source);
+        TextArray::Writer writer(lines);
         for (int i = 0; i < count && !reader.atEnd(); ++i)
-            lines[i] = reader.readLine();
-        benchmark::DoNotOptimize(lines.data());
+            writer.put(reader.readLine());
+        writer.finish();
+        benchmark::DoNotOptimize(lines);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(file.size()));
     state.SetLabel(benchFileLabel(static_cast<int>(state.range(0))));
@@ -151,10 +153,12 @@ void ShowCandidatesAndPaint(benchmark::State& state) {
     resizeForLoad(words);
     std::mt19937 random(5);
     WordStore& store = wordStore();
+    TextArray::Writer candidates(store.candidates);
     for (int i = 0; i < words; ++i) {
         const std::string word = randomLetters(random, 5);
-        store.candidates[i] = upperCase(std::u16string(word.begin(), word.end()));
+        candidates.put(upperCase(std::u16string(word.begin(), word.end())));
     }
+    candidates.finish();
     store.lastIndex = words - 1;
     for (auto _ : state) {
         showCandidates();

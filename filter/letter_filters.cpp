@@ -7,36 +7,48 @@
 
 namespace {
 
-using WordTest = bool (*)(const std::u16string& word, const std::u16string& letter, int position);
+using WordTest = bool (*)(std::u16string_view word, const std::u16string& letter, int position);
 
-bool lacksLetter(const std::u16string& word, const std::u16string& letter, int) {
+bool lacksLetter(std::u16string_view word, const std::u16string& letter, int) {
     return !contains(word, letter);
 }
 
-bool hasLetter(const std::u16string& word, const std::u16string& letter, int) {
+bool hasLetter(std::u16string_view word, const std::u16string& letter, int) {
     return contains(word, letter);
 }
 
-bool letterAt(const std::u16string& word, const std::u16string& letter, int position) {
+bool letterAt(std::u16string_view word, const std::u16string& letter, int position) {
     return charAt(word, position) == letter;
 }
 
-bool letterNotAt(const std::u16string& word, const std::u16string& letter, int position) {
+bool letterNotAt(std::u16string_view word, const std::u16string& letter, int position) {
     return charAt(word, position) != letter;
 }
 
-// One survivor pass: the words that pass go to scratch in their order, and
-// the commit makes them the new list even when nothing was removed.
-void keepWordsWhere(WordTest test, const std::u16string& letter, int position) {
-    WordStore& store = wordStore();
+// The words of candidates 0 to last that pass go to scratch in their order.
+// It owns nothing and stays out of its caller, which does, as the loader's
+// loops (words/load_word_list.cpp).
+[[gnu::noinline]] int keepIn(TextArray::Reader& words, TextArray::Writer& survivors, int last,
+                             WordTest test, const std::u16string& letter, int position) {
     int kept = 0;
-    for (int i = 0; i <= store.lastIndex; ++i) {
-        const std::u16string& word = store.candidates[static_cast<size_t>(i)];
+    for (int i = 0; i <= last; ++i) {
+        const std::u16string_view word = words.next();
         if (test(word, letter, position)) {
-            store.scratch[static_cast<size_t>(kept)] = word;
+            survivors.put(word);
             ++kept;
         }
     }
+    return kept;
+}
+
+// One survivor pass: the commit makes the survivors the new list even when
+// nothing was removed.
+void keepWordsWhere(WordTest test, const std::u16string& letter, int position) {
+    WordStore& store = wordStore();
+    TextArray::Reader words(store.candidates);
+    TextArray::Writer survivors(store.scratch);
+    const int kept = keepIn(words, survivors, store.lastIndex, test, letter, position);
+    survivors.finish();
     commitSurvivors(kept);
 }
 

@@ -7,6 +7,8 @@
 #include "words/result_display.h"
 #include "words/word_store.h"
 
+#include <new>
+
 namespace {
 
 void applyLetterState(const std::u16string& letter, int state) {
@@ -33,7 +35,12 @@ void applyLetterStates() {
 }
 
 void parseList() {
-    applyLetterStates();
-    ui::setText(gadget::kCountLabel, countText(candidateCount()));
+    try {
+        applyLetterStates();
+    } catch (const std::bad_alloc&) {
+        // Out of memory in a pass, which left the list as the passes before
+        // it had: the count and the list shown are that list's.
+    }
+    showCount(candidateCount());
     showCandidates();
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The one-character text at position (counting from 1; 1 or less gives the
 // first character), or the empty text beyond the end.
-std::u16string charAt(const std::u16string& text, int position);
+std::u16string charAt(std::u16string_view text, int position);
 
 // Whether pattern occurs in text. An empty text contains nothing and an
 // empty pattern is never found.
-bool contains(const std::u16string& text, const std::u16string& pattern);
+bool contains(std::u16string_view text, std::u16string_view pattern);

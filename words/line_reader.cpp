@@ -34,11 +34,15 @@ int followingBytes(unsigned char byte) {
 
 bool LineReader::atEnd() { return position_ == end_ && !fill(); }
 
-std::u16string LineReader::readLine() {
+void LineReader::readLine(std::u16string& line) {
     line_.clear();
     firstNul_ = std::string::npos;
     scanLine(true);
-    return decodeUtf8(std::string_view(line_).substr(0, firstNul_));
+    // A long file may hold millions of empty lines: nothing to decode.
+    if (line_.empty())
+        line.clear();
+    else
+        decodeUtf8(std::string_view(line_).substr(0, firstNul_), line);
 }
 
 void LineReader::skipLine() { scanLine(false); }

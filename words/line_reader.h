@@ -24,7 +24,13 @@ class LineReader {
     // True when no byte remains, or when reading has failed.
     bool atEnd();
     // The next line without its line end. Empty at the end.
-    std::u16string readLine();
+    std::u16string readLine() {
+        std::u16string line;
+        readLine(line);
+        return line;
+    }
+    // The same into line, whose room is kept for the next.
+    void readLine(std::u16string& line);
     // Moves past the next line exactly as readLine would, keeping nothing.
     void skipLine();
     // Whether the source reported an error; everything after it reads as

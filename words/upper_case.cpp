@@ -24,7 +24,7 @@ char16_t upperCaseUnit(char16_t unit) {
     return found != end && found->from == unit ? found->to : unit;
 }
 
-std::u16string upperCase(const std::u16string& text) {
+std::u16string upperCase(std::u16string_view text) {
     std::u16string upper(text);
     for (char16_t& unit : upper)
         unit = upperCaseUnit(unit);

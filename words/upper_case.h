@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 char16_t upperCaseUnit(char16_t unit);
-std::u16string upperCase(const std::u16string& text);
+std::u16string upperCase(std::u16string_view text);

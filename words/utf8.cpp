@@ -48,9 +48,15 @@ std::size_t putCodePoint(std::u16string& out, std::size_t n, char32_t c) {
 } // namespace
 
 std::u16string decodeUtf8(std::string_view bytes) {
+    std::u16string out;
+    decodeUtf8(bytes, out);
+    return out;
+}
+
+void decodeUtf8(std::string_view bytes, std::u16string& out) {
     // No byte gives more than one code unit (four give two), so the output
     // is sized once and cut to length at the end.
-    std::u16string out(bytes.size(), u'\0');
+    out.resize(bytes.size());
     std::size_t n = 0;
     const std::size_t size = bytes.size();
     std::size_t i = 0;
@@ -85,5 +91,4 @@ std::u16string decodeUtf8(std::string_view bytes) {
         i += 1 + taken;
     }
     out.resize(n);
-    return out;
 }

@@ -13,3 +13,5 @@
 // mark is an ordinary character here. The result never has more code units
 // than the input has bytes.
 std::u16string decodeUtf8(std::string_view bytes);
+// The same into out, replacing what it held.
+void decodeUtf8(std::string_view bytes, std::u16string& out);

@@ -6,11 +6,14 @@ handled the event and is about to paint:
     is, and one that narrows it) and on the default list; for the narrowing
     one also the frame after the rest of the long list went in;
   - a load of the default list;
+  - from the input to the frame after the advice panel shows the advice:
+    the opening of the default list (a load after a narrowed list) and a
+    change to 850 candidates (S first), with those changes' first frames;
 on a wide page and on an emulated phone (390 x 844, touch), where the page
 is laid out for touch; the time from navigation to a working load button,
 with a cold cache (a new browser) and a warm one (the service worker's);
-and prints what a first visit downloads for the program (script plus
-WebAssembly). Run after scripts/build-web:
+and prints what a first visit downloads for the program and the advice
+worker (scripts plus WebAssembly). Run after scripts/build-web:
   bench/web/browser_bench.py [ROUNDS]"""
 import gzip
 import os
@@ -22,6 +25,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from page_driver import SITE, Page, serve  # noqa: E402
 
 Q = 16  # the letter row toggled: Q is absent from the random words
+S = 18  # S "1st (Green)" leaves 850 words of the default list
 
 # Records, for every choice in a list and every click on a button, the time
 # from the event to the next frame.
@@ -38,7 +42,19 @@ function measure(event) {
   const whole = () => requestAnimationFrame(() => area.larkspinFilling ? whole()
       : requestAnimationFrame(() => wholeTimes.push(performance.now() - input)));
   if (event.type === 'change') whole();
-}"""
+  if (armed) adviceFor = input;
+  armed = false;
+}
+// From an armed input to the frame after the panel shows its advice (the
+// top guess, which is empty while the advice is out of date).
+window.adviceTimes = [], armed = false, adviceFor = null;
+const top = document.getElementById('advice-top');
+new MutationObserver(() => {
+  if (adviceFor === null || !top.textContent) return;
+  const input = adviceFor;
+  adviceFor = null;
+  requestAnimationFrame(() => adviceTimes.push(performance.now() - input));
+}).observe(top, {childList: true, characterData: true, subtree: true});"""
 
 
 def summary(times):
@@ -118,19 +134,46 @@ def timings(page, rounds):
             whole.append(page.js('return wholeTimes.at(-1)'))
         print('panel change narrowing 15,000 words to %s: %s; the whole list in place: %s'
               % (page.at(58).text, summary(narrowing), summary(whole)))
+        advice_timings(page, rounds)
     finally:
         page.quit()
 
 
+def advice_timings(page, rounds):
+    # On the default list, with every row at "?": S "1st (Green)", then a
+    # load (the opening, which the worker works out again with the guesses
+    # it has), S back to "?". The first load also hands the worker the list.
+    page.click(57)
+    page.at('default-list').click()
+    page.js('adviceTimes.length = 0; armed = true')
+    page.click(56)
+    page.wait('return adviceTimes.length === 1', 600)
+    handed = page.js('return adviceTimes[0]')
+    opening, narrowing, first, left = [], [], [], None
+    for _ in range(rounds):
+        for act, times in (lambda: page.choose(S, 3), narrowing), (lambda: page.click(56), opening):
+            page.js('adviceTimes.length = frameTimes.length = 0; armed = true')
+            act()
+            page.wait('return adviceTimes.length === 1', 600)
+            times.append(page.js('return adviceTimes[0]'))
+            first += page.js('return frameTimes')
+            left = left or page.at(58).text
+        page.choose(S, 0)
+    print('advice shown: the opening of the default list %s (the first, which hands the worker the list,'
+          ' %.1f ms); a change to %s: %s; the first frames of both: %s'
+          % (summary(opening), handed, left, summary(narrowing), summary(first)))
+
+
 def sizes():
-    total = gzipped = 0
-    for name in ('larkspin.js', 'larkspin.wasm'):
-        with open(os.path.join(SITE, name), 'rb') as part:
-            data = part.read()
-        total += len(data)
-        gzipped += len(gzip.compress(data, 9))
-        print('%s: %d bytes' % (name, len(data)))
-    print('script plus WebAssembly: %d bytes (%.0f KB), %d bytes gzipped' % (total, total / 1024, gzipped))
+    for names in ('larkspin.js', 'larkspin.wasm', 'advice.js', 'advice.wasm'), ('page.js', 'panel.js'):
+        total = gzipped = 0
+        for name in names:
+            with open(os.path.join(SITE, name), 'rb') as part:
+                data = part.read()
+            total += len(data)
+            gzipped += len(gzip.compress(data, 9))
+            print('%s: %d bytes' % (name, len(data)))
+        print('together: %d bytes (%.0f KB), %d bytes gzipped' % (total, total / 1024, gzipped))
 
 
 if __name__ == '__main__':

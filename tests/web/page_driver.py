@@ -2,6 +2,7 @@
 # build-web/site by a static server of its own. Shared by the browser tests
 # and the browser benchmark.
 import functools
+import itertools
 import os
 import pathlib
 import shutil
@@ -18,12 +19,23 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE = os.environ.get('LARKSPIN_SITE') or os.path.dirname(__file__) + '/../../build-web/site'
 FILES = tempfile.TemporaryDirectory()  # the word files given to the pages
+FRESH = itertools.count()  # numbers them, so that no two have one name
 # Without the background-networking flags headless Chromium's own
 # connections are refused many at a time on a machine without a network.
 # ChromeDriver gives every browser a fresh profile of its own.
 CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                   '--disable-background-networking', '--disable-component-update',
                   '--disable-sync', '--disable-dev-shm-usage', '--window-size=900,1000']
+
+# "Open with" in a browser that cannot be launched by the system: the
+# launch's file (or folder) in the origin's private file system, from the
+# site's copy, handed to the consumer the page sets.
+OPEN_WITH = """LaunchQueue.prototype.setConsumer = consumer => navigator.storage.getDirectory().then(async root => {
+  if (%r) return consumer({ files: [await root.getDirectoryHandle(%r, { create: true })] });
+  const handle = await root.getFileHandle(%r, { create: true });
+  await (await fetch(encodeURIComponent(%r))).body.pipeTo(await handle.createWritable());
+  consumer({ files: [handle] });
+});"""
 
 
 class QuietHandler(SimpleHTTPRequestHandler):
@@ -47,9 +59,10 @@ class Page(webdriver.Chrome):
     # waits until the page has painted a frame after it.
     js = webdriver.Chrome.execute_script
 
-    def __init__(self, url, phone=None, before_start=None):
+    def __init__(self, url, phone=None, before_start=None, started=True):
         # phone: (width, height) of an emulated phone with a touch screen.
-        # before_start: a script that runs in every page before the page's own.
+        # before_start: a script that runs in every page of this tab before
+        # the page's own. started: whether to wait for the program's start.
         options = webdriver.ChromeOptions()
         for flag in CHROMIUM_FLAGS:
             options.add_argument(flag)
@@ -57,17 +70,21 @@ class Page(webdriver.Chrome):
             options.add_experimental_option('mobileEmulation', {'deviceMetrics': {
                 'width': phone[0], 'height': phone[1], 'pixelRatio': 2, 'touch': True}})
         super().__init__(options=options)
+        self.open(url, before_start, started)
+
+    def open(self, url, before_start=None, started=True):
         if before_start:
             self.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': before_start})
-        self.open(url)
+        self.get(url)
+        if started:
+            self.started()
 
-    def open(self, url):
+    def started(self):
         # The last thing the program does before its loop is to name the
         # last tick box for screen readers.
-        self.get(url)
         self.wait("return document.querySelector('#gadget-188 input')?.ariaLabel")
 
-    def next_visit(self, url):
+    def next_visit(self, url, before_start=None):
         # The page closed, then opened again in a new tab.
         old = self.current_window_handle
         self.switch_to.new_window('tab')
@@ -75,10 +92,15 @@ class Page(webdriver.Chrome):
         self.switch_to.window(old)
         self.close()
         self.switch_to.window(fresh)
-        self.open(url)
+        self.open(url, before_start)
 
     def wait(self, script, seconds=30):
-        WebDriverWait(self, seconds).until(lambda _: self.js(script))
+        WebDriverWait(self, seconds).until(lambda _: self.js(script), script)
+
+    def line(self, part, seconds=30):
+        # The line above the box, once it says this.
+        self.wait("return document.getElementById('word-file').textContent.includes(%r)" % part, seconds)
+        return self.at('word-file').text
 
     def next_frame(self):
         self.execute_async_script('requestAnimationFrame(() => setTimeout(arguments[0]))')
@@ -116,8 +138,41 @@ class Page(webdriver.Chrome):
         return self.at(2).get_attribute('value')
 
     def use_file(self, name, data):
-        # Chooses a word file of these bytes through the page's file chooser.
+        # Chooses a word file of these bytes through the page's file chooser,
+        # under the name with a number of its own, which it returns once the
+        # line names the file.
+        name = '%d-%s' % (next(FRESH), name)
         path = pathlib.Path(FILES.name, name)
         path.write_bytes(data)
         self.at('choose-file').send_keys(str(path))
-        self.wait("return document.getElementById('word-file').textContent.includes(%r)" % name, 60)
+        self.line(name, seconds=60)
+        return name
+
+    def drop(self, name, data):
+        # The same, dropped on the page.
+        name = '%d-%s' % (next(FRESH), name)
+        self.js("const dropped = new DataTransfer(); dropped.items.add(new File([new Uint8Array(arguments[1])], arguments[0]));"
+                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: dropped, bubbles: true}));", name, list(data))
+        self.line(name)
+        return name
+
+    def hand_file(self, server, way, name, data):
+        # Opens the app with a file as an installed app is opened: "share"
+        # POSTs it to the share target from a page of its own, as a share
+        # sheet does; "open" gives it to the page's launchQueue consumer at
+        # the start, from the origin's private file system, as "Open with"
+        # does. With data None the POST has a text field instead, and the
+        # consumer gets a folder.
+        path = pathlib.Path(server.site if way == 'open' else FILES.name, name)
+        path.write_bytes(data or b'')
+        if way == 'share':
+            self.get('about:blank')
+            self.js("document.body.innerHTML = `<form method=post enctype=multipart/form-data action=${arguments[0]}share>"
+                    "<input name=words type=${arguments[1]}>`", server.url, 'text' if data is None else 'file')
+            self.find_element(By.NAME, 'words').send_keys('text' if data is None else str(path))
+            self.js('document.forms[0].submit()')
+            return self.started()
+        script = self.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {
+            'source': OPEN_WITH % ('true' if data is None else '', name, name, name)})['identifier']
+        self.open(server.url)
+        self.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', {'identifier': script})

@@ -29,6 +29,8 @@ void setFont(Native control, GadgetKind, Face face) {
     qt::widget(control)->setFont(qt::state().faces[static_cast<int>(face)]);
 }
 
+// The copy comes first: out of memory, QString throws std::bad_alloc
+// (qBadAlloc) before any widget has changed.
 void setText(Native control, GadgetKind kind, const std::u16string& text) {
     const QString qtext = qt::toQString(text);
     if (kind == GadgetKind::TextLabel)

@@ -27,6 +27,7 @@ void web_focus(int window, int element);
 void web_setAccessibleName(int element, const char16_t* name, int nameLength,
                            const char16_t* description, int descriptionLength);
 void web_setLabelledBy(int element, int label);
+int web_turnIsDue();
 // touch_layout.js
 void web_placeNewControls();
 // One file per kind.
@@ -38,7 +39,7 @@ void web_selectItem(int list, int index);
 int web_selectedItem(int list);
 void web_setTicked(int box, int ticked);
 int web_ticked(int box);
-void web_setTextAreaText(int area, const char16_t* text, int length);
+int web_setTextAreaText(int area, const char16_t* text, int length);
 void web_fillTextAreas();
 int web_isEditable(int area);
 }

@@ -32,6 +32,11 @@ var LibraryLarkspin = {
       return parts.join('');
     },
     utf16: null,
+    // The program makes its controls in turns of about this many
+    // milliseconds (web_turnIsDue); turnStart is when the current one began,
+    // null before the first.
+    turnLength: 5,
+    turnStart: null,
     // Puts a new control into its window at the program's pixels, under the
     // gadget number, and returns its element number. The target is the
     // element that takes the focus and the events (a tick box's check box
@@ -73,10 +78,12 @@ var LibraryLarkspin = {
     box.className = 'window';
     box.style.width = width + 'px';
     box.style.height = height + 'px';
+    // The page may already show the title; written again, the line would be
+    // drawn anew for nothing.
     var name = LK.text(title, titleLength);
-    document.title = name;
     var titleLine = document.getElementById('title');
-    if (titleLine) titleLine.textContent = name;
+    if (document.title !== name) document.title = name;
+    if (titleLine && titleLine.textContent !== name) titleLine.textContent = name;
     // Ordinary controls in a named group, so that a screen reader reads the
     // labels and the count as it reads any page. The program's name is the
     // title's first word.
@@ -115,6 +122,16 @@ var LibraryLarkspin = {
       LK.wake();
     });
     return window_;
+  },
+
+  // Whether the controls made since the page's last turn took long enough
+  // for it to get another (web_takeTurn, gadgets.cpp, which starts the next
+  // turn); the first control waits for one, so that the start's work before
+  // it is a task of its own. A page out of sight paints no frames and takes
+  // no turns.
+  web_turnIsDue: function() {
+    if (document.hidden) return 0;
+    return LK.turnStart === null || performance.now() - LK.turnStart >= LK.turnLength ? 1 : 0;
   },
 
   web_destroyElement: function(element) {

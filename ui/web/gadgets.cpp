@@ -3,7 +3,24 @@
 #include "ui/toolkit.h"
 #include "ui/web/dom.h"
 
+#include <emscripten.h>
+
 #include <iterator>
+#include <new>
+
+// Resolves in a task of its own, so that what came in meanwhile is handled
+// first, and at every other turn only once the next frame is painted: the
+// controls made so far are then styled and laid out two turns at a time (the
+// browser would otherwise put off painting and do all of that in one long
+// frame at the end). The next turn starts then.
+EM_ASYNC_JS(void, web_takeTurn, (), {
+    const frame = (LK.turns = (LK.turns || 0) + 1) % 2 == 0;
+    await new Promise(function(resolve) {
+        frame ? requestAnimationFrame(function() { setTimeout(resolve, 0); })
+              : setTimeout(resolve, 0);
+    });
+    LK.turnStart = performance.now();
+});
 
 namespace ui::backend {
 
@@ -15,8 +32,20 @@ constexpr CreateElement* kCreate[] = {web_createButton, web_createLabel, web_cre
                                       web_createTickBox, web_createTextArea};
 static_assert(static_cast<int>(GadgetKind::TextArea) == std::size(kCreate) - 1);
 
+// The program makes all of its controls before its first wait. In one go
+// that is a long task on a slow phone, during which the page neither paints
+// nor answers: whenever the controls made since the last turn took long
+// enough, the page gets a turn (through Asyncify), with every control made so
+// far whole (the program finishes one before it makes the next) and in its
+// place in the touch layout. What the user does meanwhile is handled once the
+// program waits, except while the core suppresses events: a new text area
+// takes no turn, as the core makes it with events suppressed.
 Native createControl(Native window, GadgetKind kind, int number, Box box,
                      const std::u16string& text, int flags, Face face) {
+    if (kind != GadgetKind::TextArea && web_turnIsDue()) {
+        web_placeNewControls();
+        web_takeTurn();
+    }
     const int option = flags & (kind == GadgetKind::TextLabel ? kLabelCentred : kTextAreaWrap);
     const int control =
         kCreate[static_cast<int>(kind)](element(window), number, box.x, box.y, box.width,
@@ -34,10 +63,12 @@ void setFont(Native control, GadgetKind, Face face) {
 }
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {
-    if (kind == GadgetKind::TextArea)
-        web_setTextAreaText(element(control), text.c_str(), web::length(text));
-    else
+    if (kind == GadgetKind::TextArea) {
+        if (!web_setTextAreaText(element(control), text.c_str(), web::length(text)))
+            throw std::bad_alloc();
+    } else {
         web_setCaption(element(control), text.c_str(), web::length(text));
+    }
 }
 
 void setVisible(Native control, bool visible) { web_setVisible(element(control), visible); }

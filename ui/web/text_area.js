@@ -43,8 +43,17 @@ mergeInto(LibraryManager.library, {
   },
 
   web_setTextAreaText__deps: ['$TextAreas'],
+  // 0 when the script has no memory for the text (a string too long for
+  // it, for one): the area is then emptied.
   web_setTextAreaText: function(area, text, length) {
-    (TextAreas.pending = TextAreas.pending || new Map()).set(LK.elements[area], LK.text(text, length));
+    var value = '';
+    try {
+      value = LK.text(text, length);
+    } catch (error) {
+      if (!(error instanceof RangeError)) throw error;
+    }
+    (TextAreas.pending = TextAreas.pending || new Map()).set(LK.elements[area], value);
+    return value.length === length ? 1 : 0;
   },
 
   web_fillTextAreas__deps: ['$TextAreas'],

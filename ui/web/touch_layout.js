@@ -20,24 +20,24 @@ var LibraryLarkspinTouch = {
         else if (row < 0) bar.push(node);
         else rows[row].push(node);
       });
-      var barLines = (bar.length + 1) >> 1;
-      box.style.setProperty('--bar-lines', barLines);
+      var barLines = (bar.length + 1) >> 1, set = TouchLayout.set;
+      set(box, '--bar-lines', barLines);
       bar.forEach(function(node, index) {
-        node.dataset.place = index & 1 ? 'bar-end' : 'bar-start';
-        node.style.setProperty('--line', index >> 1);
-        node.style.setProperty('--row', (index >> 1) + 1);
+        set(node, 'place', index & 1 ? 'bar-end' : 'bar-start');
+        set(node, '--line', index >> 1);
+        set(node, '--row', (index >> 1) + 1);
       });
       below.forEach(function(node, index) {
-        node.dataset.place = 'below';
-        node.style.setProperty('--row', barLines + tops.length + index + 1);
+        set(node, 'place', 'below');
+        set(node, '--row', barLines + tops.length + index + 1);
       });
       rows.forEach(function(mates, row) {
         mates.sort(function(a, b) { return a.larkspinBox.x - b.larkspinBox.x; });
         var list = mates.filter(function(node) { return node.larkspinTouch === 'row'; })[0];
         mates.forEach(function(node, index) {
-          node.style.setProperty('--row', barLines + row + 1);
-          node.dataset.place = node === list ? 'list' : node.larkspinBox.x < list.larkspinBox.x ? 'first' : 'end';
-          node.style.setProperty('--after', mates.length - 1 - index);
+          set(node, '--row', barLines + row + 1);
+          set(node, 'place', node === list ? 'list' : node.larkspinBox.x < list.larkspinBox.x ? 'first' : 'end');
+          set(node, '--after', mates.length - 1 - index);
           if (node.dataset.place === 'end') node.larkspinRowList = list;
         });
         list.larkspinRight = mates.slice(mates.indexOf(list) + 1);
@@ -48,12 +48,26 @@ var LibraryLarkspinTouch = {
     // A list leaves room for the visible controls right of it in its row.
     makeRoomBeside: function(list) {
       var shown = list.larkspinRight.filter(function(node) { return !node.hidden; });
-      list.style.setProperty('--beside', shown.length);
+      TouchLayout.set(list, '--beside', shown.length);
+    },
+    // A control's place (data-place) or one of its custom properties. Only
+    // a change is written: the controls are placed again at every turn of
+    // the start, and a write may restyle the control even when the value is
+    // the same.
+    set: function(node, name, value) {
+      if (name === 'place') {
+        if (node.dataset.place !== value) node.dataset.place = value;
+      } else if (node.style.getPropertyValue(name) !== String(value)) {
+        node.style.setProperty(name, value);
+      }
     },
   },
 
-  // Controls are created before the first wait; the touch layout places
-  // them once they are all there.
+  // Controls are created before the first wait, in turns (gadgets.cpp); the
+  // touch layout places those made so far at every turn and at every wait.
+  // The program makes the lists top to bottom before the rest of their rows,
+  // and the text area after them all, so no control moves when the next
+  // ones come.
   web_placeNewControls__deps: ['$LK', '$TouchLayout'],
   web_placeNewControls: function() {
     LK.windows.forEach(function(box) {

@@ -34,8 +34,11 @@ bool isEditable(Native control) { return web_isEditable(element(control)) != 0; 
 } // namespace ui::backend
 
 // Resolves on the next DOM event that reaches one of the page's handlers;
-// nothing times out.
+// nothing times out. Before it waits, it tells the page, which may then
+// read what the program holds (the advice panel, ui/web/page/panel.js); a
+// listener's fault goes to the page's error handler, not into the program.
 EM_ASYNC_JS(int, web_nextDomEvent, (), {
+    document.dispatchEvent(new Event('larkspin-idle'));
     await new Promise(function(resolve) { Module.larkspinWake = resolve; });
     Module.larkspinWake = null;
     return 0;

@@ -38,12 +38,14 @@ const wchar_t* richEditClass() {
     return kept.richEditClass;
 }
 
-std::string toUtf8(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
+// A long list is copied once, straight from the program's UTF-16 (which is
+// Windows' wchar_t).
+std::string toUtf8(const std::u16string& text) {
+    const auto* units = reinterpret_cast<const wchar_t*>(text.data());
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, units, size, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, units, size, bytes.data(), length, nullptr, nullptr);
     return bytes;
 }
 
@@ -109,14 +111,14 @@ void reportTextAreaNotification(int number, int code) {
     }
 }
 
-void setTextAreaText(HWND area, const std::wstring& text) {
+void setTextAreaText(HWND area, const std::u16string& text) {
     if (text.empty()) {
         SetWindowTextW(area, L"");
         return;
     }
-    SetScrollPos(area, SB_HORZ, 0, TRUE);
     // The whole content in one step.
     const std::string bytes = toUtf8(text);
+    SetScrollPos(area, SB_HORZ, 0, TRUE);
     SETTEXTEX how{ST_DEFAULT, kUtf8};
     SendMessageW(area, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
                  reinterpret_cast<LPARAM>(bytes.c_str()));

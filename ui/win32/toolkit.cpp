@@ -145,7 +145,7 @@ void setFont(Native control, GadgetKind kind, Face face) {
 
 void setText(Native control, GadgetKind kind, const std::u16string& text) {
     if (kind == GadgetKind::TextArea)
-        setTextAreaText(static_cast<HWND>(control), toWide(text));
+        setTextAreaText(static_cast<HWND>(control), text);
     else
         SetWindowTextW(static_cast<HWND>(control), toWide(text).c_str());
 }

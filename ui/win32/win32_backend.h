@@ -64,7 +64,9 @@ CreateControl createButton, createLabel, createDropDownList, createTickBox, crea
 void reportListNotification(int number, int code);
 void reportTextAreaNotification(int number, int code);
 void setListFont(HWND list, HFONT font);
-void setTextAreaText(HWND area, const std::wstring& text);
+// Out of memory for its copy of the text, it throws std::bad_alloc and
+// leaves the area as it was.
+void setTextAreaText(HWND area, const std::u16string& text);
 // The answer to WM_CTLCOLORSTATIC for a label, or nullptr for the
 // platform's default look.
 HBRUSH paintLabel(int number, HDC context);

@@ -5,6 +5,7 @@
 // takes over at the next visit and deletes the older ones.
 const CACHE = 'larkspin-@BUILD@';
 const FILES = ['./', 'index.html', 'style.css', 'page.js', 'larkspin.js', 'larkspin.wasm',
+  'panel.css', 'panel.js', 'advice.js', 'advice.wasm',
   'words.txt', 'manifest.webmanifest', 'icon-64.png', 'icon-256.png', 'icon.svg'];
 const SHIPPED = new Set(FILES.map(file => new URL(file, self.registration.scope).pathname));
 
@@ -32,4 +33,34 @@ self.addEventListener('fetch', event => {
   // Opening the cache would make it anew after a newer build deleted it.
   event.respondWith(caches.match(event.request, { cacheName: CACHE, ignoreSearch: true })
     .then(cached => cached || fetch(event.request)));
+});
+
+// A file shared to the installed app (the manifest's share_target): the
+// share sheet POSTs it to "share". The worker answers with the page, at an
+// address that names the share, and hands the form's item over when the page
+// asks with that name; it holds it in memory only, as whether the file is
+// kept is the page's to decide, by the rules of its chooser.
+const SHARE = new URL('share', self.registration.scope).href;
+const shares = new Map(); // name → [the form's item, done]
+
+self.addEventListener('fetch', event => {
+  if (event.request.method !== 'POST' || event.request.url !== SHARE) return;
+  const name = crypto.randomUUID();
+  let done;
+  // Alive until the page has asked, or for a minute at most.
+  event.waitUntil(new Promise(resolve => {
+    done = resolve;
+    setTimeout(resolve, 60000);
+  }).then(() => shares.delete(name)));
+  event.respondWith(event.request.formData().then(form => form.get('words'), () => null).then(item => {
+    shares.set(name, [item, done]);
+    return Response.redirect(new URL('./?shared=' + name, self.registration.scope).href, 303);
+  }));
+});
+
+self.addEventListener('message', event => {
+  const share = event.data && shares.get(event.data.shared);
+  if (!event.ports[0]) return;
+  event.ports[0].postMessage(share ? share[0] : undefined);
+  if (share) share[1]();
 });

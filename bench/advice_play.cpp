@@ -1,0 +1,116 @@
+// How well the advice plays: every word of the default list is played once
+// as the answer, from an empty panel, and the games' lengths are tallied,
+// for three players: one who takes the first word left, one who takes the
+// best among the candidates alone, and one who follows the top advice.
+//
+// After each guess the candidates are narrowed by the answer's exact
+// colours, as the game shows them. Games that share their guesses so far
+// share their candidates and so their next guess: the run walks that tree
+// once, a search per node, rather than replaying every game from the start.
+//   advice_play
+#include "advice/advice.h"
+#include "bench/advice_words.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace {
+
+using advice::Word;
+
+struct Player {
+    const char* name;
+    // The next guess for these candidates, as an index into the list.
+    std::size_t (*pick)(const std::vector<Word>& list, const std::vector<std::size_t>& left);
+};
+
+std::vector<Word> wordsOf(const std::vector<Word>& list, const std::vector<std::size_t>& left) {
+    std::vector<Word> words;
+    for (std::size_t k : left)
+        words.push_back(list[k]);
+    return words;
+}
+
+const advice::Advice& adviceFor(const std::vector<Word>& list,
+                                const std::vector<std::size_t>& left) {
+    static advice::Search search({}, {});
+    search = advice::Search(list, wordsOf(list, left));
+    while (!search.advance(std::size_t{1} << 24)) {
+    }
+    return search.advice();
+}
+
+std::size_t firstLeft(const std::vector<Word>&, const std::vector<std::size_t>& left) {
+    return left.front();
+}
+
+std::size_t bestCandidate(const std::vector<Word>& list, const std::vector<std::size_t>& left) {
+    return adviceFor(list, left).bestCandidates.front().guess;
+}
+
+std::size_t topAdvice(const std::vector<Word>& list, const std::vector<std::size_t>& left) {
+    return adviceFor(list, left).best.front().guess;
+}
+
+struct Tally {
+    std::map<int, int> games; // by their number of guesses
+    void add(int guesses, std::size_t count) { games[guesses] += static_cast<int>(count); }
+};
+
+// Plays the games of every answer among `left`, `guesses` guesses in.
+void play(const Player& player, const std::vector<Word>& list, const std::vector<std::size_t>& left,
+          int guesses, Tally& tally) {
+    const std::size_t guess = player.pick(list, left);
+    std::map<int, std::vector<std::size_t>> byColours;
+    for (std::size_t answer : left)
+        byColours[advice::colours(list[guess], list[answer])].push_back(answer);
+    for (const auto& [colours, group] : byColours) {
+        if (colours == advice::kAllGreen) {
+            tally.add(guesses + 1, group.size());
+        } else if (group.size() == left.size()) {
+            std::fprintf(stderr, "%s: a guess that tells nothing apart\n", player.name);
+            std::exit(1);
+        } else {
+            play(player, list, group, guesses + 1, tally);
+        }
+    }
+}
+
+} // namespace
+
+int main() {
+    const std::vector<Word> list = bench::defaultWords();
+    std::vector<std::size_t> all(list.size());
+    for (std::size_t k = 0; k < all.size(); ++k)
+        all[k] = k;
+    const Player players[] = {{"first word left", firstLeft},
+                              {"best among the candidates", bestCandidate},
+                              {"top advice", topAdvice}};
+    std::printf("%zu games, one per word of data/words.txt\n\n", list.size());
+    std::printf("| player | average | worst | over six | games by guesses |\n");
+    std::printf("|---|---|---|---|---|\n");
+    for (const Player& player : players) {
+        const auto start = std::chrono::steady_clock::now();
+        Tally tally;
+        play(player, list, all, 0, tally);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        long total = 0;
+        int overSix = 0;
+        std::printf("| %s | ", player.name);
+        for (const auto& [guesses, games] : tally.games) {
+            total += static_cast<long>(guesses) * games;
+            overSix += guesses > 6 ? games : 0;
+        }
+        std::printf("%.3f | %d | %d | ",
+                    static_cast<double>(total) / static_cast<double>(list.size()),
+                    tally.games.rbegin()->first, overSix);
+        for (const auto& [guesses, games] : tally.games)
+            std::printf("%d: %d  ", guesses, games);
+        std::printf("|\n");
+        std::fprintf(stderr, "(%s: %.1f s)\n", player.name, seconds);
+    }
+}
