@@ -93,8 +93,6 @@ int waitForPlatform() { return platformMessage; }
 
 namespace {
 
-using R = ListReport;
-
 std::string word(int value) { return std::to_string(value); }
 std::string word(Text text) { return std::string(text.begin(), text.end()); }
 
@@ -124,153 +122,105 @@ std::vector<std::string> platform() {
     return shown;
 }
 
-// The user leaves list 12 at an item (by default where it is), and the
-// platform tells the core so.
-int list(R report, int item = -2) {
-    if (item != -2)
-        of(core::nativeGadget(12)).item = item;
-    return core::reportList(12, report), getState(12);
-}
 int tab(bool backwards) { return core::tabKey(1, backwards); }
 int focusedGadget() { return core::gadgetNumber(focused); }
 int make(int (*maker)(int, int, int, int, int, Text), int number) {
     return maker(number, 0, 0, 9, 9, u"");
 }
 
-// Each step reads "what it returns | what the platform shows that it did not
-// before | each event it left (code source type)", each step on what the ones
-// before left: a window 1 with a button 10, a label 11, a list 12, a tick box
-// 13, a text area 14 and a label 15. Label fills: 1 the button face, 2 its
-// own colour.
-TEST(Core, RulesStepByStep) {
-    const std::pair<int (*)(), const char*> steps[] = {
-        // A window of a pixel is made, but none with a number in use or
-        // under a pixel, and no gadget with a number below zero (each result
-        // a digit). The text area's focus while it is made is not the user's.
-        {[] {
-             initToolkit();
-             const int windows = 100 * newWindow(1, 0, 0, 1, 1, u"", 0) +
-                                 10 * newWindow(1, 0, 0, 9, 9, u"", 0) +
-                                 newWindow(2, 0, 0, 0, 9, u"", 0);
-             make(newButton, -1), make(newButton, 10), newLabel(11, 0, 0, 9, 9, u"", 0);
-             newDropDownList(12, 0, 0, 9, 9), make(newTickBox, 13);
-             return windows * 10 + newTextArea(14, 0, 0, 9, 9, 0);
-         },
-         "1001 | 1; 10; 11; 12; 13; 14"},
-        // Refused by the platform, a gadget keeps its older namesake; made
-        // again, it replaces it. Any font value but the default draws bold.
-        {[] { return refusals = 1, make(newButton, 10); }, "0 | "},
-        {[] { return setFont(kAllNewGadgets, 256), make(newButton, 10); }, "1 | 10 gone; 10 bold"},
-        {[] {
-             setFont(kAllNewGadgets, -1), setFont(10, -1);
-             return newLabel(15, 0, 0, 9, 9, u"", 0);
-         },
-         "1 | 10; 15"},
-        // Numbers that name no gadget, and kinds that do not define the
-        // operation, do nothing and read as 0. The program's own changes
-        // come back as no event; emptying the text area is not wrapped.
-        {[] {
-             setText(99, u"x"), setState(99, 1), setColour(99, kBackground, 5), setHidden(99, 1);
-             setFont(99, 1), setState(11, 1), addItem(11, 0, u"x"), removeAllItems(11);
-             setText(12, u"x"), setColour(12, kBackground, 5), setLabelledBy(12, 13);
-             setText(14, u"a"), setState(13, 2), removeAllItems(14);
-             return getState(99) + getState(11) + getState(14) + getState(13);
-         },
-         "1 | 13 ticked | 13100 14 768"},
-        // Items go in at their place, past the end after the last; a list
-        // without a selection keeps none; an index outside selects none; the
-        // selection moves with its item.
-        {[] {
-             addItem(12, -1, u"a"), addItem(12, 0, u"b"), addItem(12, 9, u"c"), setState(12, 3);
-             return getState(12) == -1 ? (setState(12, 1), addItem(12, 0, u"z"), getState(12)) : 0;
-         },
-         "2 | 12 z b a c @2"},
-        // In the closed list each step is a choice, and told again none. In
-        // the open one, steps are none; cancelling puts back the item it
-        // opened on; the item it closes on is one, once; closing on the item
-        // it showed is none.
-        {[] { return list(R::Stepped, 3); }, "3 | 12 z b a c @3 | 13100 12 768"},
-        {[] { return list(R::Chosen); }, "3 | "},
-        {[] { return list(R::Opened), list(R::Stepped, 0), list(R::Cancelled); }, "3 | "},
-        {[] { return list(R::Opened), list(R::Stepped, 1), list(R::Chosen); },
-         "1 | 12 z b a c @1 | 13100 12 768"},
-        {[] { return list(R::Opened), list(R::Chosen); }, "1 | "},
-        // Identical reports in a row wait as one; reports of unknown numbers
-        // are dropped. nextEvent hands on the platform's own number, never
-        // as an event.
-        {[] {
-             core::reportGadget(10, kClick), core::reportGadget(10, kClick);
-             core::reportGadget(13, kClick), core::reportGadget(10, kClick);
-             core::reportGadget(99, kClick), core::reportClose(1), core::reportClose(2);
-             return core::windowNumber(core::nativeWindow(1));
-         },
-         "1 |  | 13100 10 0 | 13100 13 0 | 13100 10 0 | 13116 1 0"},
-        {[] {
-             platformMessage = kGadgetEvent;
-             return nextEvent() == 0 ? (platformMessage = 15, nextEvent()) : -1;
-         },
-         "15 | "},
-        // A background fills with a brush, the text black unless set; a
-        // text colour alone sits on the button face. A second label of that
-        // background shares the brush; no colour is the platform's look.
-        {[] {
-             return setColour(11, kBackground, 5), setColour(15, kForeground, 7),
-                    test::liveBrushCount();
-         },
-         "1 | brushes 5; 11 look 2 5 0; 15 look 1 - 7"},
-        {[] {
-             setColour(15, kBackground, 5), setColour(11, kBackground, -7);
-             return setColour(11, kForeground, 7), test::liveBrushCount();
-         },
-         "1 | 11 look 1 - 7; 15 look 2 5 7"},
-        {[] {
-             setColour(15, kBackground, -1), setColour(11, kForeground, -1), setColour(11, 3, 1);
-             return test::liveBrushCount();
-         },
-         "0 | brushes; 11; 15 look 1 - 7"},
-        // Tab walks the visible gadgets but labels in creation order (10,
-        // made again, comes last) and wraps; with nothing focused Shift+Tab
-        // goes to the last, Tab to the first; a plain Tab in the text area
-        // is its own.
-        {[] { return setHidden(13, 1), tab(true); }, "1 | focus 10; 13 hidden ticked"},
-        {[] { return tab(false); }, "1 | focus 12"},
-        {[] { return tab(false); }, "1 | focus 14"},
-        {[] { return tab(false); }, "0 | "},
-        {[] { return tab(true), tab(true); }, "1 | focus 10"},
-        // Activated, the window gives the focus back to the gadget that had
-        // it, though another hid meanwhile, unless that one hid; a focused
-        // gadget gives it up before it hides.
-        {[] {
-             core::windowDeactivated(1), tab(false), setHidden(14, 1), core::windowActivated(1);
-             return focusedGadget();
-         },
-         "10 | 14 hidden"},
-        {[] {
-             core::windowDeactivated(1), setHidden(10, 1), core::windowActivated(1);
-             return focusedGadget();
-         },
-         "0 | focus 0; 10 hidden"},
-        {[] { return tab(false); }, "1 | focus 12"},
-        // Closing gives back every brush and drops every event.
-        {[] {
-             setColour(11, kBackground, 9), core::reportClose(1), closeToolkit();
-             return test::liveBrushCount() + test::pendingEventCount();
-         },
-         "0 | focus 0; 1 gone; 11 gone; 12 gone; 13 gone; 14 gone; 10 gone; 15 gone"},
-    };
-    for (const auto& [act, outcome] : steps) {
-        const std::vector<std::string> before = platform();
-        std::string seen = word(act()) + " | ";
-        const std::vector<std::string> after = platform();
-        for (std::size_t i = 0, changes = 0; i < after.size(); ++i)
-            if (i >= before.size() || after[i] != before[i])
-                seen += (changes++ ? "; " : "") + after[i];
-        while (test::pendingEventCount() > 0) {
-            const int code = nextEvent();
-            seen += " | " + word(code) + ' ' + word(eventSource()) + ' ' + word(eventType());
-        }
-        EXPECT_EQ(seen, outcome);
+// What a step did: "what it returns | what the platform shows that it did not
+// show after the step before | each event it left (code source type)".
+std::vector<std::string> shownBefore = platform();
+std::string outcome(int result) {
+    std::string seen = word(result) + " | ";
+    const std::vector<std::string> after = platform();
+    for (std::size_t i = 0, changes = 0; i < after.size(); ++i)
+        if (i >= shownBefore.size() || after[i] != shownBefore[i])
+            seen += (changes++ ? "; " : "") + after[i];
+    shownBefore = after;
+    while (test::pendingEventCount() > 0) {
+        const int code = nextEvent();
+        seen += " | " + word(code) + ' ' + word(eventSource()) + ' ' + word(eventType());
     }
+    return seen;
+}
+
+// Each step on what the ones before left: a window 1 with a button 10, a
+// label 11, a list 12, a tick box 13, a text area 14 and a label 15. Label
+// fills: 1 the button face, 2 its own colour.
+TEST(Core, RulesStepByStep) {
+    // A window of a pixel is made, but none with a number in use or under a
+    // pixel, and no gadget with a number below zero (each result a digit).
+    // The text area's focus while it is made is not the user's.
+    initToolkit();
+    const int windows = 100 * newWindow(1, 0, 0, 1, 1, u"", 0) +
+                        10 * newWindow(1, 0, 0, 9, 9, u"", 0) + newWindow(2, 0, 0, 0, 9, u"", 0);
+    make(newButton, -1), make(newButton, 10), newLabel(11, 0, 0, 9, 9, u"", 0);
+    newDropDownList(12, 0, 0, 9, 9), make(newTickBox, 13);
+    EXPECT_EQ(outcome(windows * 10 + newTextArea(14, 0, 0, 9, 9, 0)),
+              "1001 | 1; 10; 11; 12; 13; 14");
+    // Refused by the platform, a gadget keeps its older namesake; made again,
+    // it replaces it. Any font value but the default draws bold.
+    EXPECT_EQ(outcome((refusals = 1, make(newButton, 10))), "0 | ");
+    EXPECT_EQ(outcome((setFont(kAllNewGadgets, 256), make(newButton, 10))), "1 | 10 gone; 10 bold");
+    setFont(kAllNewGadgets, -1), setFont(10, -1);
+    EXPECT_EQ(outcome(newLabel(15, 0, 0, 9, 9, u"", 0)), "1 | 10; 15");
+    // Numbers that name no gadget, and kinds that do not define the
+    // operation, do nothing and read as 0. The program's own changes come
+    // back as no event; emptying the text area is not wrapped.
+    setText(99, u"x"), setState(99, 1), setColour(99, kBackground, 5), setHidden(99, 1);
+    setFont(99, 1), setState(11, 1), addItem(11, 0, u"x"), removeAllItems(11);
+    setText(12, u"x"), setColour(12, kBackground, 5), setLabelledBy(12, 13);
+    setText(14, u"a"), setState(13, 2), removeAllItems(14);
+    EXPECT_EQ(outcome(getState(99) + getState(11) + getState(14) + getState(13)),
+              "1 | 13 ticked | 13100 14 768");
+    // Items go in at their place, past the end after the last; a list
+    // without a selection keeps none; an index outside selects none; the
+    // selection moves with its item.
+    addItem(12, -1, u"a"), addItem(12, 0, u"b"), addItem(12, 9, u"c"), setState(12, 3);
+    const int none = getState(12);
+    setState(12, 1), addItem(12, 0, u"z");
+    EXPECT_EQ(outcome(10 * none + getState(12)), "-8 | 12 z b a c @2");
+    // Identical reports in a row wait as one; reports of unknown numbers are
+    // dropped. nextEvent hands on the platform's own number, never as an
+    // event.
+    core::reportGadget(10, kClick), core::reportGadget(10, kClick);
+    core::reportGadget(13, kClick), core::reportGadget(10, kClick);
+    core::reportGadget(99, kClick), core::reportClose(1), core::reportClose(2);
+    EXPECT_EQ(outcome(core::windowNumber(core::nativeWindow(1))),
+              "1 |  | 13100 10 0 | 13100 13 0 | 13100 10 0 | 13116 1 0");
+    platformMessage = kGadgetEvent;
+    const int handedOn = nextEvent() == 0 ? (platformMessage = 15, nextEvent()) : -1;
+    EXPECT_EQ(outcome(handedOn), "15 | ");
+    // A background fills with a brush, the text black unless set; a text
+    // colour alone sits on the button face. A second label of that
+    // background shares the brush; no colour is the platform's look.
+    setColour(11, kBackground, 5), setColour(15, kForeground, 7);
+    EXPECT_EQ(outcome(test::liveBrushCount()), "1 | brushes 5; 11 look 2 5 0; 15 look 1 - 7");
+    setColour(15, kBackground, 5), setColour(11, kBackground, -7), setColour(11, kForeground, 7);
+    EXPECT_EQ(outcome(test::liveBrushCount()), "1 | 11 look 1 - 7; 15 look 2 5 7");
+    setColour(15, kBackground, -1), setColour(11, kForeground, -1), setColour(11, 3, 1);
+    EXPECT_EQ(outcome(test::liveBrushCount()), "0 | brushes; 11; 15 look 1 - 7");
+    // Tab walks the visible gadgets but labels in creation order (10, made
+    // again, comes last) and wraps; with nothing focused Shift+Tab goes to
+    // the last, Tab to the first; a plain Tab in the text area is its own.
+    EXPECT_EQ(outcome((setHidden(13, 1), tab(true))), "1 | focus 10; 13 hidden ticked");
+    EXPECT_EQ(outcome(tab(false)), "1 | focus 12");
+    EXPECT_EQ(outcome(tab(false)), "1 | focus 14");
+    EXPECT_EQ(outcome(tab(false)), "0 | ");
+    EXPECT_EQ(outcome((tab(true), tab(true))), "1 | focus 10");
+    // Activated, the window gives the focus back to the gadget that had it,
+    // though another hid meanwhile, unless that one hid; a focused gadget
+    // gives it up before it hides.
+    core::windowDeactivated(1), tab(false), setHidden(14, 1), core::windowActivated(1);
+    EXPECT_EQ(outcome(focusedGadget()), "10 | 14 hidden");
+    core::windowDeactivated(1), setHidden(10, 1), core::windowActivated(1);
+    EXPECT_EQ(outcome(focusedGadget()), "0 | focus 0; 10 hidden");
+    EXPECT_EQ(outcome(tab(false)), "1 | focus 12");
+    // Closing gives back every brush and drops every event.
+    setColour(11, kBackground, 9), core::reportClose(1), closeToolkit();
+    EXPECT_EQ(outcome(test::liveBrushCount() + test::pendingEventCount()),
+              "0 | focus 0; 1 gone; 11 gone; 12 gone; 13 gone; 14 gone; 10 gone; 15 gone");
 }
 
 } // namespace
