@@ -2,20 +2,16 @@
 // play the same games on the web page, so both show the same lists.
 #include "tests/support/main_window_fixture.h"
 
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
 namespace {
 
-// What the program shows, in UTF-8 as the table writes it by hand, encoded
-// here rather than decoded by the loader's own decoder. Two bytes a unit at
-// most, which is all that the table's words need.
-std::string utf8(const std::u16string& shown) {
-    std::string bytes;
-    for (const char16_t unit : shown)
-        bytes += unit < 0x80 ? std::string(1, char(unit))
-                             : std::string{char(0xC0 | unit >> 6), char(0x80 | (unit & 0x3F))};
-    return bytes;
+// The table's UTF-8 as the standard library reads it, not the loader's own
+// decoder.
+std::u16string utf16(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end())).u16string();
 }
 
 } // namespace
@@ -44,8 +40,8 @@ TEST_F(WebGames, DesktopShowsTheListsOfTheTable) {
         }
         // The list shows every word followed by three spaces.
         const std::string list = std::regex_replace(field[3] + ' ', std::regex(" "), "   ");
-        EXPECT_EQ(utf8(countLabelText()), field[2]) << field[0];
-        EXPECT_EQ(utf8(resultTextContent()), field[3] == "-" ? "" : list) << field[0];
+        EXPECT_EQ(countLabelText(), utf16(field[2])) << field[0];
+        EXPECT_EQ(resultTextContent(), utf16(field[3] == "-" ? "" : list)) << field[0];
         TearDown(), SetUp(); // the next game on a new window, whatever Reset leaves
     }
 }
