@@ -10,12 +10,15 @@ namespace {
 
 constexpr int kA = 0, kE = 4;
 
-// Packed 0x00BBGGRR.
-constexpr int kLightGrey = 0xEDEFF1, kGrey = 0x7E7C78, kYellow = 0x58B4C9, kGreen = 0x64AA6A;
-constexpr int kBlack = 0, kWhite = 0xFFFFFF;
-
-void expectLook(int k, int fill, int text) {
-    EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), (driver::Look{fill, text})) << "row " << k;
+// The label's colours are those of the item chosen, as the first rows of
+// tests/support/layout.txt give them (#RRGGBB).
+void expectLook(int k, int state) {
+    const auto colour = [row = readTable("tests/support/layout.txt")[state]](int field) {
+        const int rgb = std::stoi(row[field].substr(1), nullptr, 16);
+        return ui::rgb(rgb >> 16, rgb >> 8, rgb);
+    };
+    EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), (driver::Look{colour(3), colour(4)}))
+        << "row " << k;
 }
 
 int shownTickBoxes() {
@@ -28,21 +31,19 @@ int shownTickBoxes() {
 using LetterPanel = MainWindowTest;
 
 TEST_F(LetterPanel, LabelColoursAndTickBoxesFollowTheState) {
-    const int backgrounds[] = {kLightGrey, kGrey, kYellow};
     for (int state = Green5; state >= Unmarked; --state) {
         chooseLetterState(kA, state);
-        expectLook(kA, state >= Green1 ? kGreen : backgrounds[state],
-                   state == Unmarked ? kBlack : kWhite);
+        expectLook(kA, state);
         EXPECT_EQ(shownTickBoxes(), state == Present ? 5 : 0);
     }
     // A list with no selection keeps its label's colours but loses its boxes.
     chooseLetterState(kE, Present);
     ui::setState(gadget::letterList(kE), -1);
     chooseLetterState(kA, Absent);
-    expectLook(kE, kYellow, kWhite);
+    expectLook(kE, Present);
     EXPECT_EQ(shownTickBoxes(), 0);
     pressButton(gadget::kResetButton); // every row "?" again
-    expectLook(kE, kLightGrey, kBlack);
+    expectLook(kE, Unmarked);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <new>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -92,7 +93,8 @@ OpenWordFile failing(long error) {
 // Each case makes words.txt something that cannot be read as a word list,
 // or opens through the loader's injected open what the platform would.
 TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
-    static std::ifstream holder; // a program that holds the file open
+    static std::ifstream holder;   // a program that holds the file open
+    static std::error_code noLink; // Wine makes none
     const struct {
         void (*make)();
         OpenWordFile open; // none: the load button's
@@ -116,12 +118,21 @@ TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
         {[] {}, failing(kAccessDenied), u"words.txt: access denied"},
         {[] {}, failing(kDeviceNotReady), u"words.txt: cannot open"},
         {[] {}, failing(0), u"words.txt: read error"},
+        // A real file that its user may not read, where there is one: a
+        // write-only file of the kernel's, which only PCI sysfs has.
+        {[] { fs::create_symlink("/sys/bus/pci/rescan", "words.txt", noLink); },
+         {},
+         u"words.txt: access denied"},
     };
     load("crane\n");
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         fs::remove_all("words.txt");
         cases[i].make();
+        if (i + 1 == std::size(cases) && (!fs::exists("words.txt") || std::ifstream("words.txt"))) {
+            std::cout << "No file that this user may not read (no PCI sysfs, or under Wine)\n";
+            continue;
+        }
         if (cases[i].open)
             loadWordListFrom(cases[i].open);
         else
@@ -131,19 +142,6 @@ TEST_F(LoadWordListTest, FileThatCannotBeReadLeavesTheListAsItWas) {
         EXPECT_EQ(resultTextContent(), u"CRANE   ");
         EXPECT_EQ(candidateCount(), 1);
     }
-}
-
-// A real file that its user may not read, where there is one: a write-only
-// file of the kernel's, which only a machine with PCI sysfs has.
-TEST_F(LoadWordListTest, FileThatMayNotBeReadIsAccessDenied) {
-    load("crane\n");
-    fs::remove("words.txt");
-    std::error_code none; // no link under Wine
-    fs::create_symlink("/sys/bus/pci/rescan", "words.txt", none);
-    if (!fs::exists("words.txt") || std::ifstream("words.txt").is_open())
-        GTEST_SKIP() << "no file that this user may not read (no PCI sysfs, or under Wine)";
-    pressButton(gadget::kLoadButton);
-    EXPECT_EQ(countLabelText(), u"words.txt: access denied");
 }
 
 // The second of the loader's two passes finds another file, or none: what
@@ -160,6 +158,8 @@ TEST_F(LoadWordListTest, SecondPassThatDiffersOrFails) {
         {"crane\nslate\nbrick\n", u"Words: 2", u"CRANE   SLATE   "},
         {nullptr, u"words.txt not found", u""},
         {unreadable, u"words.txt: read error", u""},
+        // After those that failed, one that succeeds.
+        {"crane\nslate\n", u"Words: 2", u"CRANE   SLATE   "},
     };
     for (const auto& c : cases) {
         load("aaaaa\nbbbbb\nccccc\nddddd\n");

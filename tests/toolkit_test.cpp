@@ -5,6 +5,7 @@
 #include "ui/toolkit.h"
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,17 +16,21 @@ using driver::Place;
 using Toolkit = MainWindowTest;
 
 // One user action after another, each followed by the one event it should
-// raise (code 0: none) and by the state of a gadget. The program's own
-// changes raise none.
+// raise (code 0: none), by the state of a gadget and by the gadget that then
+// has the keyboard focus (-1: any). The program's own changes raise none.
 TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
     using namespace gadget;
     using driver::press;
-    constexpr int box = tickBox(4, 2), list = letterList(4), area = kResultText;
+    constexpr int box = tickBox(4, 2), list = letterList(4), area = kResultText, z = letterList(25);
     constexpr int gadgetEvent = ui::kGadgetEvent;
     const struct {
         void (*act)();
-        int code, source, type, gadget, state;
+        int code, source, type, gadget, state, focused = -1;
     } steps[] = {
+        // With nothing focused, Shift+Tab goes to the last stop, the word
+        // list, and leaves it for Z's list.
+        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocus, box, 0, area},
+        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocusLost, box, 0, z},
         {[] { driver::click(kParseButton); }, gadgetEvent, kParseButton, ui::kClick, box, 0},
         // Hidden, a tick box keeps its tick and a click hits nothing.
         {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0, box, 1},
@@ -34,7 +39,7 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
         // Items stepped through in the open list are no choice until it
         // closes on one, and closing on the item it showed is none; Escape
         // puts back the item it opened on. In the closed list a step is one.
-        {[] { driver::focus(list), press(Key::F4), press(Key::Down), press(Key::Escape); }, 0, 0, 0,
+        {[] { driver::focus(list), press(Key::F4), press(Key::Down), press(Key::Esc); }, 0, 0, 0,
          list, 0},
         {[] { press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
         {[] { press(Key::F4), press(Key::Down), press(Key::Down), press(Key::Down); }, 0, 0, 0, box,
@@ -50,9 +55,25 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
          },
          0, 0, 0, letterList(2), 5},
         {[] { driver::focus(area); }, gadgetEvent, area, ui::kFocus, list, 7},
-        // Two identical reports in a row wait as one.
+        // Two identical reports in a row wait as one. Keys with Ctrl are the
+        // word list's: undo, select all and copy; a Tab is typed there
+        // (over the selection), and Shift+Tab leaves it.
         {[] { driver::type(u"ab"); }, gadgetEvent, area, ui::kChange, list, 7},
+        {[] { press(Key::CtrlZ), driver::type(u"x"); }, gadgetEvent, area, ui::kChange, list, 7},
+        {[] { press(Key::CtrlA), press(Key::CtrlC), press(Key::Tab); }, gadgetEvent, area,
+         ui::kChange, list, 7, area},
+        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocusLost, list, 7, z},
+        // Alt+Down opens the closed list: the step is no choice, Escape none.
+        {[] { press(Key::AltDown), press(Key::Down), press(Key::Esc); }, 0, 0, 0, z, 0, z},
+        {[] { press(Key::Tab); }, gadgetEvent, area, ui::kFocus, list, 7, area},
         {[] { driver::focus(kLoadButton); }, gadgetEvent, area, ui::kFocusLost, list, 7},
+        // A focused gadget that hides leaves nothing focused: Tab goes to
+        // the first stop, Shift+Tab to the last, the tick box shown above.
+        {[] { driver::focus(box), ui::setHidden(box, 1); }, 0, 0, 0, box, 1, 0},
+        {[] { press(Key::Tab); }, 0, 0, 0, box, 1, kLoadButton},
+        {[] { ui::setHidden(box, 0), driver::focus(box), ui::setHidden(box, 1); }, 0, 0, 0, box, 1,
+         0},
+        {[] { press(Key::ShiftTab); }, 0, 0, 0, box, 1, tickBox(2, 3)},
         {[] { driver::requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0, list, 7},
         {[] { driver::click(kResetButton); }, gadgetEvent, kResetButton, ui::kClick, list, 7},
     };
@@ -67,11 +88,20 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
                       (std::array{step.code, step.source, step.type, int(kMainWindow)}));
         }
         EXPECT_EQ(ui::getState(step.gadget), step.state);
+        EXPECT_TRUE(step.focused < 0 || driver::focused() == step.focused) << driver::focused();
     }
     EXPECT_TRUE(driver::window(kMainWindow).shown); // the close box only asked
     EXPECT_EQ(ui::getState(tickBox(2, 3)), 1);      // set by the program, as a 1
     EXPECT_EQ(countLabelText(), u"A&B <b>x</b>");   // as shown: no mnemonic, no markup
-    EXPECT_EQ(resultTextContent(), u"abCRANE   ");
+    EXPECT_EQ((std::array{resultTextContent(), driver::clipboard()}),
+              (std::array<std::u16string, 2>{u"\t", u"xCRANE   "}));
+    // Typing goes on past the 32,767 characters where a rich edit stops by default.
+    std::u16string lines;
+    for (int i = 0; i < 300; ++i)
+        lines += std::u16string(119, u'x') + u"\n";
+    ui::setText(area, lines);
+    driver::focus(area), driver::type(u"y");
+    EXPECT_EQ(resultTextContent()[0], u'y');
 }
 
 // The items as the list shows them, each chosen in turn, up to the first
@@ -83,60 +113,46 @@ std::vector<std::u16string> itemsShown(int list) {
     return shown;
 }
 
-TEST_F(Toolkit, LetterLabelsUseTheBoldStockFaceOthersTheDefault) {
+// The items of tests/support/layout.txt on every list, then every control
+// at its place, with its text, alignment and face (bold for the letters, the
+// load button's for the others), shown or not; no label coloured yet (each
+// sits on the button face, in black), no item chosen, no tick box ticked.
+TEST_F(Toolkit, TheWindowAtStart) {
     const driver::Font standard = driver::font(gadget::kLoadButton);
     EXPECT_FALSE(standard.bold);
-    for (int k = 0; k < 26; ++k)
-        EXPECT_TRUE(driver::font(gadget::letterLabel(k)).bold) << k;
-    for (int number : {58, 28, 188}) // and so the text area, made between them
-        EXPECT_EQ(driver::font(number), standard) << number;
-}
-
-// The window, the buttons, the count, the result area and rows A and Z (the
-// rows between follow the same formulas), then every list's items, state and
-// label, and every tick box.
-TEST_F(Toolkit, TheWindowAtStart) {
-    EXPECT_EQ(driver::window(gadget::kMainWindow),
-              (driver::WindowLook{625, 770, true, true, true, true, true}));
-    // align: how a label sets its text, 'C' centred, 'L' from the left; '-'
-    // for the other gadgets.
-    const struct {
-        int number;
-        Place place;
-        std::u16string text;
-        char align;
-    } expected[] = {
-        {56, {40, 25, 150, 21}, u"Load 'words.txt' List", '-'},
-        {55, {40, 50, 150, 21}, u"Parse List", '-'},
-        {57, {40, 75, 150, 21}, u"Reset A-Z (below)", '-'},
-        {58, {325, 25, 150, 21}, u"", 'L'},
-        {2, {325, 50, 280, 700}, u"", '-'},
-        {3, {40, 100, 150, 21}, u"?", '-'},
-        {29, {10, 100, 25, 21}, u"A", 'C'},
-        {59, {200, 100, 25, 21}, u"", '-'},
-        {28, {40, 725, 150, 21}, u"?", '-'},
-        {54, {10, 725, 25, 21}, u"Z", 'C'},
-        {188, {300, 725, 25, 21}, u"", '-'},
-    };
-    for (const auto& control : expected) {
-        EXPECT_EQ(driver::place(control.number), control.place) << control.number;
-        EXPECT_EQ(driver::text(control.number), control.text) << control.number;
-        if (control.align != '-') {
-            EXPECT_EQ(driver::centred(control.number), control.align == 'C') << control.number;
+    std::vector<std::u16string> items;
+    for (const auto& row : readTable("tests/support/layout.txt")) {
+        const int number = std::stoi(row[1]);
+        const auto shown = [](const std::string& text) {
+            return text == "-" ? u"" : std::u16string(text.begin(), text.end());
+        };
+        const auto has = [&](const char* look) { return row[4].find(look) != std::string::npos; };
+        SCOPED_TRACE(number);
+        if (row[0] == "item") {
+            items.push_back(shown(row[2]));
+            continue;
+        }
+        Place box;
+        std::istringstream(row[2]) >> box.x >> box.y >> box.width >> box.height;
+        if (row[0] == "window") {
+            EXPECT_EQ(driver::window(number),
+                      (driver::WindowLook{box.width, box.height, true, true, true, true, true}));
+            continue;
+        }
+        EXPECT_EQ(driver::place(number), box);
+        EXPECT_EQ(driver::text(number), shown(row[3]));
+        EXPECT_EQ(driver::shown(number), !has("hidden"));
+        // A rich edit does not tell the font it was given.
+        const bool plain = row[0] == "textarea" || driver::font(number) == standard;
+        EXPECT_TRUE(has("bold") ? driver::font(number).bold : plain);
+        EXPECT_EQ(ui::getState(number), 0);
+        if (row[0] == "label") {
+            EXPECT_EQ(driver::centred(number), has("centred"));
+            EXPECT_EQ(driver::labelLook(number), (driver::Look{driver::buttonFace(), 0}));
+        } else if (row[0] == "list") {
+            EXPECT_EQ(itemsShown(number), items);
         }
     }
-    const std::vector<std::u16string> items = {
-        u"?",           u"Not Present (Grey)", u"Used (Yellow)", u"1st (Green)",
-        u"2nd (Green)", u"3rd (Green)",        u"4th (Green)",   u"5th (Green)"};
-    // No label is coloured yet: each sits on the button face, in black.
-    const driver::Look plain{driver::buttonFace(), 0};
-    for (int k = 0; k < 26; ++k) {
-        EXPECT_EQ(ui::getState(gadget::letterList(k)), 0);
-        EXPECT_EQ(itemsShown(gadget::letterList(k)), items) << k;
-        EXPECT_EQ(driver::labelLook(gadget::letterLabel(k)), plain) << k;
-    }
-    for (int number = gadget::kFirstTickBox; number <= gadget::kLastTickBox; ++number)
-        EXPECT_FALSE(driver::shown(number) || ui::getState(number)) << number;
 }
 
 } // namespace

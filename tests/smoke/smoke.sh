@@ -50,9 +50,11 @@ pid=$!
 within 60 'id=$(wmctrl -l 2>/dev/null | awk "/ Larkspin V1.EXE by / { print \$1 }"); [[ $id ]]' ||
     fail "no window"
 within 5 '[[ $(geometry) == 625x770$place ]]' || fail "the window is $(geometry), not 625x770$place"
-# What a drag on the sizing border asks the window manager for.
-wmctrl -i -r "$id" -e 0,-1,-1,800,900
-sleep 0.5
+# What a drag on the sizing border asks the window manager for, with a move
+# that shows when the window manager has handled it.
+before=$(geometry)
+wmctrl -i -r "$id" -e 0,60,70,800,900
+within 5 '[[ $(geometry) != "$before" ]]' || fail "the window manager never handled the request"
 within 5 '[[ $(geometry) == 625x770+* ]]' || fail "a drag on the border gave $(geometry)"
 wmctrl -i -c "$id"
 timeout 30 tail --pid="$pid" -f /dev/null || fail "still running after the close request"

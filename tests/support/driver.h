@@ -17,7 +17,8 @@
 
 namespace driver {
 
-enum class Key { Tab, ShiftTab, Space, Home, Down, Return, Escape, F4 };
+// With Ctrl or Alt held: select all, copy, undo; open a closed list.
+enum class Key { Tab, ShiftTab, Space, Home, Down, Return, Esc, F4, CtrlA, CtrlC, CtrlZ, AltDown };
 
 void settle();          // handles the platform messages that wait
 void click(int number); // left click at the centre of the gadget's place
@@ -26,6 +27,7 @@ void type(const std::u16string& text); // into the focused control
 void focus(int number);
 int focused();                 // the focused gadget's number; 0 for none
 void requestClose(int window); // as the close box does
+std::u16string clipboard();    // the text on the clipboard
 
 // Opens the list with the keyboard, walks from its first item down to the
 // index and chooses it with Return, as a user does.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 
 void MainWindowTest::SetUp() {
     ui::initToolkit();
@@ -57,4 +58,17 @@ void load(std::string_view bytes) {
     std::filesystem::remove_all("words.txt");
     std::ofstream("words.txt", std::ios::binary).write(bytes.data(), std::ssize(bytes));
     pressButton(gadget::kLoadButton);
+}
+
+std::vector<std::vector<std::string>> readTable(const std::string& path) {
+    std::ifstream table(LARKSPIN_SOURCE_DIR "/" + path);
+    EXPECT_TRUE(table.is_open()) << path;
+    static const std::regex bar(" \\| ");
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(table, line);) {
+        if (!line.empty() && line[0] != '#')
+            rows.emplace_back(std::sregex_token_iterator(line.begin(), line.end(), bar, -1),
+                              std::sregex_token_iterator());
+    }
+    return rows;
 }

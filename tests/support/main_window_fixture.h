@@ -12,6 +12,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -25,6 +26,11 @@ void chooseLetterState(int k, int state);
 // Writes the bytes, exactly, to words.txt in a scratch current directory of
 // the test program's own and presses the load button.
 void load(std::string_view bytes);
+
+// The rows of a table file of the source tree (tests/support/layout.txt,
+// tests/web/games.txt), each split into its fields at " | "; blank lines and
+// lines that start with # are left out.
+std::vector<std::vector<std::string>> readTable(const std::string& path);
 
 inline std::u16string countLabelText() { return driver::text(gadget::kCountLabel); }
 inline std::u16string resultTextContent() { return driver::text(gadget::kResultText); }

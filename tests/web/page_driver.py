@@ -39,8 +39,7 @@ OPEN_WITH = """LaunchQueue.prototype.setConsumer = consumer => navigator.storage
 
 
 class QuietHandler(SimpleHTTPRequestHandler):
-    def log_message(self, *_):
-        pass
+    log_message = lambda *_: None
 
 
 def serve():
@@ -137,23 +136,18 @@ class Page(webdriver.Chrome):
         self.wait("return !document.getElementById('gadget-2').larkspinFilling")
         return self.at(2).get_attribute('value')
 
-    def use_file(self, name, data):
-        # Chooses a word file of these bytes through the page's file chooser,
-        # under the name with a number of its own, which it returns once the
-        # line names the file.
+    def use_file(self, name, data, dropped=False):
+        # Chooses a word file of these bytes through the page's file chooser
+        # (or drops it on the page), under the name with a number of its own,
+        # which it returns once the line names the file.
         name = '%d-%s' % (next(FRESH), name)
-        path = pathlib.Path(FILES.name, name)
-        path.write_bytes(data)
-        self.at('choose-file').send_keys(str(path))
+        if dropped:
+            self.js("const dropped = new DataTransfer(); dropped.items.add(new File([new Uint8Array(arguments[1])], arguments[0]));"
+                    "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: dropped, bubbles: true}));", name, list(data))
+        else:
+            pathlib.Path(FILES.name, name).write_bytes(data)
+            self.at('choose-file').send_keys(str(pathlib.Path(FILES.name, name)))
         self.line(name, seconds=60)
-        return name
-
-    def drop(self, name, data):
-        # The same, dropped on the page.
-        name = '%d-%s' % (next(FRESH), name)
-        self.js("const dropped = new DataTransfer(); dropped.items.add(new File([new Uint8Array(arguments[1])], arguments[0]));"
-                "document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: dropped, bubbles: true}));", name, list(data))
-        self.line(name)
         return name
 
     def hand_file(self, server, way, name, data):

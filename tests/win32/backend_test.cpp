@@ -44,8 +44,7 @@ TEST_F(Win32Backend, TabThroughNextEventMovesTheFocus) {
 
 // Minimised and restored (the low four bits of a system command are the
 // system's own), or left for another window and activated again, the window
-// gives the focus back to the gadget that had it. A focused tick box, hidden,
-// gives the focus up without handing it on.
+// gives the focus back to the gadget that had it.
 TEST_F(Win32Backend, FocusComesBackAfterMinimisingOrSwitchingWindows) {
     driver::focus(letterList(3));
     PostMessageW(mainWindow(), WM_SYSCOMMAND, SC_MINIMIZE | 1, 0), driver::settle();
@@ -58,9 +57,6 @@ TEST_F(Win32Backend, FocusComesBackAfterMinimisingOrSwitchingWindows) {
     SetActiveWindow(mainWindow()), driver::settle();
     DestroyWindow(other);
     EXPECT_EQ(driver::focused(), kResultText);
-    ui::setHidden(tickBox(1, 1), 0), driver::focus(tickBox(1, 1));
-    ui::setHidden(tickBox(1, 1), 1), driver::settle();
-    EXPECT_EQ(driver::focused(), 0);
 }
 
 // The icon holds the sizes the shell shows, 16, 32, 48 and 256 pixels (a
@@ -83,8 +79,8 @@ TEST_F(Win32Backend, TheIconInEverySizeAndTheBigOneOfSixtyFourOrMore) {
     EXPECT_GE(bitmap.bmWidth, 64);
 }
 
-// Windows 10 and 11 take the visual-styles branch: the list's drop height,
-// the text area's border and its paint; the closed list keeps its height in
+// Windows 10 and 11 take the visual-styles branch: the list's drop height
+// and the text area's border as painted; the closed list keeps its height in
 // either face.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
@@ -98,10 +94,6 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
         dropHeight[themed] = dropped.bottom - dropped.top;
         EXPECT_EQ(driver::place(letterList(0)).height, 21);
         const HWND area = handle(kResultText);
-        const LONG_PTR edge = GetWindowLongPtrW(area, GWL_EXSTYLE);
-        const LONG_PTR border = GetWindowLongPtrW(area, GWL_STYLE);
-        EXPECT_EQ((edge & WS_EX_CLIENTEDGE) != 0, !themed);
-        EXPECT_EQ((border & WS_BORDER) != 0, themed);
         // Painted: with a theme on (as in a new Wine prefix), its border, one
         // colour on both sides; else the sunken edge, dark on the left only.
         RedrawWindow(area, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);

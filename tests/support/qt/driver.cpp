@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -44,10 +45,12 @@ void click(int number) {
 }
 
 void press(Key key) {
-    static const Qt::Key codes[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_Home,
-                                    Qt::Key_Down, Qt::Key_Return,  Qt::Key_Escape, Qt::Key_F4};
-    QTest::keyClick(keyTarget(), codes[int(key)],
-                    key == Key::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
+    using namespace Qt;
+    static const QKeyCombination keys[] = {
+        Key_Tab,      SHIFT | Key_Backtab, Key_Space,    Key_Home,
+        Key_Down,     Key_Return,          Key_Escape,   Key_F4,
+        CTRL | Key_A, CTRL | Key_C,        CTRL | Key_Z, ALT | Key_Down};
+    QTest::keyClick(keyTarget(), keys[int(key)].key(), keys[int(key)].keyboardModifiers());
     settle();
 }
 
@@ -67,6 +70,8 @@ void requestClose(int window) {
     static_cast<QWidget*>(ui::core::nativeWindow(window))->close();
     settle();
 }
+
+std::u16string clipboard() { return u16(QGuiApplication::clipboard()->text()); }
 
 bool shown(int number) { return widget(number)->isVisible(); }
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace driver {
@@ -43,24 +42,25 @@ void click(int number) {
 }
 
 // Posts a key down and up to the focused control (or the active window), the
-// key (and Shift for Shift+Tab) held in the keyboard state while they are
-// handled.
+// key and its Shift, Ctrl or Alt alone held in the keyboard state while they
+// are handled. A key with Alt comes as a system key, with the Alt bit set.
 void press(Key which) {
-    static const WPARAM codes[] = {VK_TAB,  VK_TAB,    VK_SPACE,  VK_HOME,
-                                   VK_DOWN, VK_RETURN, VK_ESCAPE, VK_F4};
-    const WPARAM code = codes[int(which)];
-    BYTE keys[256], held[256];
-    GetKeyboardState(keys);
-    std::copy(keys, keys + 256, held);
-    held[code] = 0x80;
-    held[VK_SHIFT] = which == Key::ShiftTab ? 0x80 : keys[VK_SHIFT];
+    static const std::pair<WPARAM, BYTE> keys[] = {
+        {VK_TAB, 0},       {VK_TAB, VK_SHIFT}, {VK_SPACE, 0},     {VK_HOME, 0},
+        {VK_DOWN, 0},      {VK_RETURN, 0},     {VK_ESCAPE, 0},    {VK_F4, 0},
+        {'A', VK_CONTROL}, {'C', VK_CONTROL},  {'Z', VK_CONTROL}, {VK_DOWN, VK_MENU}};
+    const auto [code, modifier] = keys[int(which)];
+    BYTE held[256] = {};
+    held[code] = held[modifier] = 0x80;
     SetKeyboardState(held);
     const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
-    const LPARAM bits = 1 | MapVirtualKeyW(UINT(code), MAPVK_VK_TO_VSC) << 16;
-    PostMessageW(target, WM_KEYDOWN, code, bits);
-    PostMessageW(target, WM_KEYUP, code, bits | 3u << 30);
+    const bool alt = modifier == VK_MENU;
+    const LPARAM bits = 1 | MapVirtualKeyW(UINT(code), MAPVK_VK_TO_VSC) << 16 | LPARAM(alt) << 29;
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, code, bits);
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, code, bits | 3u << 30);
     settle();
-    SetKeyboardState(keys);
+    held[code] = held[modifier] = 0;
+    SetKeyboardState(held);
 }
 
 void type(const std::u16string& text) {
@@ -79,6 +79,13 @@ int focused() { return ui::core::gadgetNumber(GetFocus()); }
 void requestClose(int window) {
     PostMessageW(windowHandle(window), WM_SYSCOMMAND, SC_CLOSE, 0);
     settle();
+}
+
+std::u16string clipboard() {
+    OpenClipboard(nullptr);
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::u16string text = data ? static_cast<const char16_t*>(GlobalLock(data)) : u"";
+    return GlobalUnlock(data), CloseClipboard(), text;
 }
 
 bool shown(int number) { return IsWindowVisible(handle(number)); }
