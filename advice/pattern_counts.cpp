@@ -113,43 +113,54 @@ struct Kept {
     }
 };
 
+// One block of answers, as the narrow layout has it: each answer's letters
+// as indexes, and how often it holds each of the guess's letters.
+struct NarrowBlock {
+    const std::uint8_t* letters[5];
+    const std::int8_t* counts[5];
+    const std::uint8_t* guess;
+    bool green(int i, std::size_t k) const { return letters[i][k] == guess[i]; }
+    std::int8_t count(int i, std::size_t k) const { return counts[i][k]; }
+};
+
+// As the wide layout has it: the code units, the guess's letters counted
+// anew.
+struct WideBlock {
+    const char16_t* units[5];
+    const Word* guess;
+    bool green(int i, std::size_t k) const { return units[i][k] == (*guess)[i]; }
+    std::int8_t count(int i, std::size_t k) const {
+        std::int8_t count = 0;
+        for (int p = 0; p < 5; ++p)
+            count += units[p][k] == (*guess)[i];
+        return count;
+    }
+};
+
 // One block of answers, scored into an array of the block's own, so that
 // nothing the loop writes can alias what it reads, then handed on.
-template <bool kRepeats, class Sink>
-void narrowBlock(const std::uint8_t* const (&letters)[5], const std::int8_t* const (&rows)[5],
-                 const std::uint8_t (&guess)[5], const GuessShape& shape, std::size_t n,
-                 Sink& sink) {
+template <bool kRepeats, class Block, class Sink>
+void scoreBlock(const Block& block, const GuessShape& shape, std::size_t n, Sink& sink) {
     std::uint8_t patterns[kBlock];
     for (std::size_t k = 0; k < kBlock; ++k) {
         std::int8_t green[5];
         std::int8_t count[5];
 #pragma GCC unroll 5
         for (int i = 0; i < 5; ++i) {
-            green[i] = letters[i][k] == guess[i];
-            count[i] = rows[i][k];
+            green[i] = block.green(i, k);
+            count[i] = block.count(i, k);
         }
         patterns[k] = patternOf<kRepeats>(green, count, shape);
     }
     sink.add(patterns, n);
 }
 
-template <bool kRepeats, class Sink>
-void wideBlock(const char16_t* const (&units)[5], const Word& guess, const GuessShape& shape,
-               std::size_t n, Sink& sink) {
-    std::uint8_t patterns[kBlock];
-    for (std::size_t k = 0; k < kBlock; ++k) {
-        std::int8_t green[5];
-        std::int8_t count[5];
-#pragma GCC unroll 5
-        for (int i = 0; i < 5; ++i) {
-            green[i] = units[i][k] == guess[i];
-            count[i] = 0;
-            for (int p = 0; p < 5; ++p)
-                count[i] += units[p][k] == guess[i];
-        }
-        patterns[k] = patternOf<kRepeats>(green, count, shape);
-    }
-    sink.add(patterns, n);
+template <class Block, class Sink>
+void scoreBlock(const Block& block, const GuessShape& shape, std::size_t n, Sink& sink) {
+    if (shape.repeats)
+        scoreBlock<true>(block, shape, n, sink);
+    else
+        scoreBlock<false>(block, shape, n, sink);
 }
 
 } // namespace
@@ -209,14 +220,10 @@ template <class Sink> void AnswerTable::score(const Word& guess, Sink& sink) con
     if (wide_) {
         for (std::size_t b = 0; b < blocks_; ++b) {
             const std::size_t first = b * kBlock;
-            const char16_t* const units[5] = {&units_[0][first], &units_[1][first],
-                                              &units_[2][first], &units_[3][first],
-                                              &units_[4][first]};
-            const std::size_t n = std::min(kBlock, size_ - first);
-            if (shape.repeats)
-                wideBlock<true>(units, guess, shape, n, sink);
-            else
-                wideBlock<false>(units, guess, shape, n, sink);
+            const WideBlock block{{&units_[0][first], &units_[1][first], &units_[2][first],
+                                   &units_[3][first], &units_[4][first]},
+                                  &guess};
+            scoreBlock(block, shape, std::min(kBlock, size_ - first), sink);
         }
         return;
     }
@@ -230,18 +237,14 @@ template <class Sink> void AnswerTable::score(const Word& guess, Sink& sink) con
     }
     for (std::size_t b = 0; b < blocks_; ++b) {
         const std::size_t first = b * kBlock;
-        const std::uint8_t* const answerLetters[5] = {
-            &letterIndexes_[0][first], &letterIndexes_[1][first], &letterIndexes_[2][first],
-            &letterIndexes_[3][first], &letterIndexes_[4][first]};
-        const std::int8_t* const rows[5] = {
-            &letterCounts_[rowOf[0] * padded + first], &letterCounts_[rowOf[1] * padded + first],
-            &letterCounts_[rowOf[2] * padded + first], &letterCounts_[rowOf[3] * padded + first],
-            &letterCounts_[rowOf[4] * padded + first]};
-        const std::size_t n = std::min(kBlock, size_ - first);
-        if (shape.repeats)
-            narrowBlock<true>(answerLetters, rows, letters, shape, n, sink);
-        else
-            narrowBlock<false>(answerLetters, rows, letters, shape, n, sink);
+        const NarrowBlock block{
+            {&letterIndexes_[0][first], &letterIndexes_[1][first], &letterIndexes_[2][first],
+             &letterIndexes_[3][first], &letterIndexes_[4][first]},
+            {&letterCounts_[rowOf[0] * padded + first], &letterCounts_[rowOf[1] * padded + first],
+             &letterCounts_[rowOf[2] * padded + first], &letterCounts_[rowOf[3] * padded + first],
+             &letterCounts_[rowOf[4] * padded + first]},
+            letters};
+        scoreBlock(block, shape, std::min(kBlock, size_ - first), sink);
     }
 }
 

@@ -161,7 +161,7 @@ struct Search::State {
                 scoreNextGuess();
             } else if (lookahead && !planned) {
                 planLookahead();
-            } else if (lookahead && nextProbe < probes.size()) {
+            } else if (lookahead && nextGuess < nextGuesses.size() && !lookedFurther()) {
                 lookFurther();
             } else {
                 finish();
@@ -200,20 +200,19 @@ struct Search::State {
         donePairs += few * answers().size();
     }
 
-    // One more guess for the probe being looked at.
+    // One more guess after each of the best few.
     void lookFurther() {
-        Probe& probe = probes[nextProbe];
-        if (nextGuess < nextGuesses.size() && !probe.complete()) {
-            probe.score(guesses[nextGuesses[nextGuess++]]);
-            donePairs += answers().size();
-            return;
+        const Word& guess = guesses[nextGuesses[nextGuess++]];
+        for (Probe& probe : probes) {
+            if (!probe.complete())
+                probe.score(guess);
         }
-        scored[nextProbe].rank = probe.rank();
-        // What the others skip when a probe ends early: the total stays
-        // right for progress().
-        donePairs += (nextGuesses.size() - nextGuess) * answers().size();
-        ++nextProbe;
-        nextGuess = 0;
+        donePairs += probes.size() * answers().size();
+    }
+
+    bool lookedFurther() const {
+        return std::all_of(probes.begin(), probes.end(),
+                           [](const Probe& probe) { return probe.complete(); });
     }
 
     // The figures are worked out again for the few guesses shown.
@@ -226,6 +225,8 @@ struct Search::State {
 
     // The best few (looked at further, if they were) ahead of the rest.
     void finish() {
+        for (std::size_t k = 0; k < probes.size(); ++k)
+            scored[k].rank = probes[k].rank();
         const auto few = static_cast<std::ptrdiff_t>(probes.size());
         std::sort(scored.begin(), scored.begin() + few, better);
         std::sort(scored.begin() + few, scored.end(), better);
@@ -248,8 +249,7 @@ struct Search::State {
     bool lookahead = false;
     bool planned = false;
     std::vector<Probe> probes; // one for each of the first scored, once the first pass is done
-    std::vector<std::size_t> nextGuesses; // the guesses tried after a probe, in that order
-    std::size_t nextProbe = 0;            // the probe being looked at
+    std::vector<std::size_t> nextGuesses; // the guesses tried after the probes, in that order
     std::size_t nextGuess = 0;            // in nextGuesses
     std::size_t donePairs = 0;
     std::size_t totalPairs = 0;

@@ -38,7 +38,8 @@ TEST(Advice, ColoursAsTheGameGivesThem) {
 // one time in five but leaves the other four together (0.72 bits, 3.4 left);
 // one step further, FUDGE tells apart all four that KRILL leaves. The best
 // five and the best candidates, by their places in the list, and the first's
-// figures. Above 15,000 guesses, or candidates, the advice is narrowed:
+// figures. GLOVE splits the -OVE words as well as the probe SCANT, and may
+// win at once. Above 15,000 guesses, or candidates, the advice is narrowed:
 // 15,004 junk words that no guess tells apart.
 TEST(Advice, RanksGuessesByHowTheySplitTheCandidates) {
     std::vector<Word> list = {w(u"DRILL"), w(u"FRILL"), w(u"GRILL"), w(u"KRILL"),
@@ -46,15 +47,18 @@ TEST(Advice, RanksGuessesByHowTheySplitTheCandidates) {
     const std::vector<Word> five(list.begin(), list.begin() + 5), small = list;
     for (char16_t k = 0x1000; list.size() < 15011; ++k)
         list.push_back({k, k, k, k, k});
-    const std::vector<Word> junk(list.begin() + 7, list.end());
+    const std::vector<Word> junk(list.begin() + 7, list.end()),
+        oves = {w(u"GLOVE"), w(u"CLOVE"), w(u"ABOVE"), w(u"GROVE"), w(u"STOVE"), w(u"SCANT")};
     const struct {
         const std::vector<Word>&guesses, candidates;
         const char* advice;
     } cases[] = {{small, five, "53012 301 1.921928 1.400000"},
                  {small, {five[3], five[4]}, "34012 34 1.000000 1.000000"},
                  {small, {five[2]}, "20134 2 0.000000 1.000000"},
+                 {small, {five[0], five[1], five[3]}, "50132 013 1.584963 1.000000"},
+                 {oves, {oves.begin(), oves.begin() + 5}, "05123 012 1.921928 1.400000"},
                  {list, five, "53012 301 1.921928 1.400000 narrowed"},
-                 {small, junk, "01234  0.000000 15000.000000 narrowed"}};
+                 {{small[5]}, junk, "0  0.000000 15000.000000 narrowed"}};
     for (const auto& c : cases) {
         const advice::Advice advice = adviceFor(c.guesses, c.candidates);
         std::string text;
