@@ -14,10 +14,13 @@ using advice::Word;
 
 Word w(const char16_t* text) { return {text[0], text[1], text[2], text[3], text[4]}; }
 
+// A slice at a time, as the page's worker asks for it.
 advice::Advice adviceFor(const std::vector<Word>& list, const std::vector<Word>& candidates) {
     advice::Search search(list, candidates);
-    while (!search.advance(1))
+    int slices = 0;
+    for (; !search.advance(1); ++slices)
         EXPECT_LT(search.progress(), 1);
+    EXPECT_GT(slices, 0);
     return search.advice();
 }
 
@@ -39,8 +42,8 @@ TEST(Advice, ColoursAsTheGameGivesThem) {
 // one step further, FUDGE tells apart all four that KRILL leaves. The best
 // five and the best candidates, by their places in the list, and the first's
 // figures. GLOVE splits the -OVE words as well as the probe SCANT, and may
-// win at once. Above 15,000 guesses, or candidates, the advice is narrowed:
-// 15,004 junk words that no guess tells apart.
+// win at once. Above 15,000 distinct guesses, or candidates, the advice is
+// narrowed: 15,004 junk words that no guess tells apart.
 TEST(Advice, RanksGuessesByHowTheySplitTheCandidates) {
     std::vector<Word> list = {w(u"DRILL"), w(u"FRILL"), w(u"GRILL"), w(u"KRILL"),
                               w(u"PRILL"), w(u"FUDGE"), w(u"FUDGE")};
@@ -58,6 +61,7 @@ TEST(Advice, RanksGuessesByHowTheySplitTheCandidates) {
                  {small, {five[0], five[1], five[3]}, "50132 013 1.584963 1.000000"},
                  {oves, {oves.begin(), oves.begin() + 5}, "05123 012 1.921928 1.400000"},
                  {list, five, "53012 301 1.921928 1.400000 narrowed"},
+                 {{list.begin(), list.begin() + 15001}, five, "53012 301 1.921928 1.400000"},
                  {{small[5]}, junk, "0  0.000000 15000.000000 narrowed"}};
     for (const auto& c : cases) {
         const advice::Advice advice = adviceFor(c.guesses, c.candidates);
