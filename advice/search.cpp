@@ -19,6 +19,15 @@ constexpr std::size_t kLookahead = kBest;
 // best few: kLookahead times the first pass's pairs, each a little dearer.
 // It is done where that stays within this many pairs.
 constexpr std::size_t kMostLookaheadPairs = std::size_t{4} << 20;
+// Beyond that, up to this many first-pass pairs' worth of work, the best few
+// are followed only by the best guesses of the first pass, as many as what
+// the first pass leaves of it pays for. A pair scored one step further costs
+// about five of the first pass (each group is counted on its own), and the
+// best next guesses of the groups are mostly among the best guesses of the
+// whole: the second guess of a game, from a few hundred candidates, is where
+// this matters, and the opening stays without.
+constexpr std::size_t kMostWork = 4'500'000;
+constexpr std::size_t kLookFurtherCost = 5;
 
 struct Scored {
     std::size_t guess; // index into the guesses as given
@@ -139,9 +148,14 @@ struct Search::State {
         result.narrowed = narrowed.narrowed;
         scored.reserve(order().size());
         totalPairs = order().size() * answers().size();
-        lookahead = kLookahead * totalPairs <= kMostLookaheadPairs;
-        if (lookahead)
-            totalPairs += kLookahead * totalPairs;
+        const std::size_t perGuess = kLookahead * answers().size();
+        if (kLookahead * totalPairs <= kMostLookaheadPairs)
+            nextCount = order().size();
+        else if (totalPairs < kMostWork)
+            nextCount =
+                std::min(order().size(), (kMostWork - totalPairs) / kLookFurtherCost / perGuess);
+        lookahead = nextCount > 0;
+        totalPairs += nextCount * perGuess;
     }
 
     const std::vector<std::size_t>& order() const { return narrowed.guesses; }
@@ -181,20 +195,25 @@ struct Search::State {
         donePairs += answers().size();
     }
 
-    // The best few, each with the groups it leaves. Their next guesses are
-    // tried candidates first, as a candidate is the most likely to split a
-    // small group apart and end its search.
+    // The best few, each with the groups it leaves. Their next guesses
+    // (every guess, or the best nextCount of the first pass) are tried
+    // candidates first, as a candidate is the most likely to split a small
+    // group apart and end its search.
     void planLookahead() {
         planned = true;
         const std::size_t few = std::min(kLookahead, scored.size());
-        std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(few),
+        const bool every = nextCount == order().size();
+        const std::size_t sorted = every ? few : std::max(few, nextCount);
+        std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(sorted),
                           scored.end(), better);
         for (std::size_t k = 0; k < few; ++k)
             probes.emplace_back(guesses[scored[k].guess], answers(), scale);
         for (const bool candidatesFirst : {true, false}) {
-            for (std::size_t k = 0; k < order().size(); ++k) {
-                if (narrowed.isCandidate[k] == candidatesFirst)
+            for (std::size_t k = 0; k < nextCount; ++k) {
+                if (every && narrowed.isCandidate[k] == candidatesFirst)
                     nextGuesses.push_back(order()[k]);
+                else if (!every && scored[k].candidate == candidatesFirst)
+                    nextGuesses.push_back(scored[k].guess);
             }
         }
         donePairs += few * answers().size();
@@ -245,7 +264,8 @@ struct Search::State {
     AnswerTable table;
     GroupScale scale;
     std::vector<Scored> scored;
-    std::size_t next = 0; // in order()
+    std::size_t next = 0;      // in order()
+    std::size_t nextCount = 0; // the guesses tried after the best few
     bool lookahead = false;
     bool planned = false;
     std::vector<Probe> probes; // one for each of the first scored, once the first pass is done
