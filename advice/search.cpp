@@ -21,12 +21,15 @@ constexpr std::size_t kLookahead = kBest;
 constexpr std::size_t kMostLookaheadPairs = std::size_t{4} << 20;
 // Beyond that, up to this many first-pass pairs' worth of work, the best few
 // are followed only by the best guesses of the first pass, as many as what
-// the first pass leaves of it pays for. A pair scored one step further costs
-// about five of the first pass (each group is counted on its own), and the
-// best next guesses of the groups are mostly among the best guesses of the
-// whole: the second guess of a game, from a few hundred candidates, is where
-// this matters, and the opening stays without.
-constexpr std::size_t kMostWork = 4'500'000;
+// the first pass leaves of it pays for. The first pass costs, besides its
+// pairs, about this many pairs' worth for each guess (the list laid out and
+// each guess ranked); a pair scored one step further costs about five of the
+// first pass (each group is counted on its own). The best next guesses of
+// the groups are mostly among the best guesses of the whole: the second
+// guess of a game, from a few hundred candidates, is where this matters, and
+// the opening stays without.
+constexpr std::size_t kMostWork = 7'000'000;
+constexpr std::size_t kPairsPerGuess = 350;
 constexpr std::size_t kLookFurtherCost = 5;
 
 struct Scored {
@@ -151,9 +154,9 @@ struct Search::State {
         const std::size_t perGuess = kLookahead * answers().size();
         if (kLookahead * totalPairs <= kMostLookaheadPairs)
             nextCount = order().size();
-        else if (totalPairs < kMostWork)
-            nextCount =
-                std::min(order().size(), (kMostWork - totalPairs) / kLookFurtherCost / perGuess);
+        else if (const std::size_t work = totalPairs + kPairsPerGuess * order().size();
+                 work < kMostWork)
+            nextCount = std::min(order().size(), (kMostWork - work) / kLookFurtherCost / perGuess);
         lookahead = nextCount > 0;
         totalPairs += nextCount * perGuess;
     }
