@@ -29,12 +29,17 @@ struct Entry {
     bool candidate;      // the guess is one of the candidates, so it may win at once
 };
 
+// Best first means fewest guesses still needed after it, by the engine's
+// estimate (not the most bits), ties to a candidate, then to the list's
+// order. A word listed twice is one guess, at its first place. With no
+// candidate both lists are empty.
 struct Advice {
     // Up to five, from the whole list, best first (the probe words).
     std::vector<Entry> best;
     // Up to three, from the candidates only, best first.
     std::vector<Entry> bestCandidates;
-    // Above the exact size: guesses narrowed and/or candidates sampled.
+    // Above the exact size (15,000 distinct guesses or 15,000 candidates):
+    // guesses narrowed and/or candidates sampled.
     bool narrowed = false;
 };
 
@@ -50,7 +55,9 @@ class Search {
     Search(Search&&) noexcept;
     Search& operator=(Search&&) noexcept;
 
-    // Does about that many scored pairs of work; true once complete.
+    // Does about that many scored pairs of work (at least one guess's);
+    // true once complete. The constructor only lays the lists out (a sort
+    // of each); all the scoring is done here.
     bool advance(std::size_t pairs);
     // 0 to 1, for a "working" indicator.
     double progress() const;

@@ -1,62 +1,55 @@
 #include "advice/group_score.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace advice {
 
 namespace {
 
-// The guesses a group of n words still needs, found one is the next guess
-// that wins; one word needs one, two need one and a half (either may win
-// first). Beyond that an estimate, fitted to how the advice itself plays
-// out on the default list: each further guess splits less than the one
-// before, so the need grows more slowly than log2 n. Its exact shape
-// matters little once the best few are looked at one step further.
+// The guesses a group of n words still needs, counting the one that finds
+// the answer: one word needs one. Beyond that an estimate, fitted to how the
+// advice itself plays out on the default list: each further guess splits
+// less than the one before, so the need grows more slowly than log2 n. Two
+// words need one and a half on average, but one game in two takes the
+// second guess, and near the sixth that loses it: the estimate, 1.64, makes
+// a pair a little dearer than that, so that the advice does not leave pairs
+// where splitting them costs nothing more. Its exact shape matters little
+// once the best few are looked at one step further.
 double guessesNeeded(std::size_t n) {
-    if (n <= 2)
-        return static_cast<double>(n + 1) / 2;
+    if (n <= 1)
+        return 1;
     const double bits = std::log2(static_cast<double>(n));
-    return 1 + 0.7 * bits / (1 + 0.25 * bits);
+    return 1 + 0.8 * bits / (1 + 0.25 * bits);
 }
 
 } // namespace
 
-GroupScale::GroupScale(std::size_t candidates)
-    : nLogN_(candidates + 1), guessesLeft_(candidates + 1) {
+GroupScale::GroupScale(std::size_t candidates) : guessesLeft_(candidates + 1) {
     for (std::size_t n = 1; n <= candidates; ++n) {
-        const double size = static_cast<double>(n);
-        nLogN_[n] = std::llround(size * std::log2(size) * kUnit);
-        guessesLeft_[n] = std::llround(size * guessesNeeded(n) * kUnit);
+        const double sum = static_cast<double>(n) * guessesNeeded(n);
+        guessesLeft_[n] = std::llround(sum * static_cast<double>(kOneGuess));
     }
 }
 
-GroupScore scoreGroups(const PatternCounts& counts, const GroupScale& scale) {
-    GroupScore score;
-    for (std::size_t p = 0; p < kPatterns; ++p) {
-        const std::uint32_t n = counts[p];
-        score.sumNLogN += scale.nLogN(n);
-        score.sumSquares += std::uint64_t{n} * n;
-        // The answers of the all-green group are found: they need no more.
-        if (p != kAllGreen)
-            score.guessesLeft += scale.guessesLeft(n);
+std::int64_t guessesLeft(const PatternCounts& counts, const GroupScale& scale) {
+    std::int64_t left = 0;
+    for (std::size_t p = 0; p < kAllGreen; ++p)
+        left += scale.guessesLeft(counts[p]);
+    return left;
+}
+
+Figures figures(const PatternCounts& counts) {
+    double candidates = 0, sumNLogN = 0, sumSquares = 0;
+    for (const double n : counts) {
+        candidates += n;
+        sumNLogN += n > 0 ? n * std::log2(n) : 0;
+        sumSquares += n * n;
     }
-    return score;
-}
-
-double bits(const GroupScore& score, std::size_t candidates) {
     if (candidates == 0)
-        return 0;
-    const double n = static_cast<double>(candidates);
-    const double bits = std::log2(n) - static_cast<double>(score.sumNLogN) / GroupScale::kUnit / n;
-    // The fixed point may leave a hair below zero for a guess that splits
-    // nothing.
-    return bits > 0 ? bits : 0;
-}
-
-double expectedLeft(const GroupScore& score, std::size_t candidates) {
-    if (candidates == 0)
-        return 0;
-    return static_cast<double>(score.sumSquares) / static_cast<double>(candidates);
+        return {0, 0};
+    // Rounding may leave a hair below zero for a guess that splits nothing.
+    return {std::max(0.0, std::log2(candidates) - sumNLogN / candidates), sumSquares / candidates};
 }
 
 } // namespace advice

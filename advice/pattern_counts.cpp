@@ -36,14 +36,12 @@ struct GuessShape {
 
 GuessShape shapeOf(const Word& guess) {
     GuessShape shape;
-    for (int i = 0; i < 5; ++i) {
-        for (int j = 0; j < 5; ++j) {
-            if (j != i && guess[j] == guess[i]) {
+    for (int i = 1; i < 5; ++i) {
+        for (int j = 0; j < i; ++j) {
+            if (guess[j] == guess[i]) {
                 shape.repeats = true;
-                if (j < i)
-                    ++shape.earlierCopies[i];
-                else
-                    shape.laterCopy[i][j] = 1;
+                ++shape.earlierCopies[i];
+                shape.laterCopy[j][i] = 1;
             }
         }
     }
@@ -81,8 +79,9 @@ inline std::uint8_t patternOf(const std::int8_t (&green)[5], const std::int8_t (
 // Counting is the one part of the work that no vector code does, and
 // consecutive answers often give the same pattern (all grey, say): four
 // tallies taken in turn keep one increment from waiting on the one before.
-struct Tallies {
-    static constexpr std::size_t kWays = 4;
+// For a few hundred answers, clearing and summing four costs more than that
+// saves, and one does.
+template <std::size_t kWays> struct Tallies {
     std::uint32_t counts[kWays][kPatterns] = {};
 
     void add(const std::uint8_t (&patterns)[kBlock], std::size_t n) {
@@ -96,42 +95,72 @@ struct Tallies {
     }
 
     void sumInto(PatternCounts& sum) const {
-        for (std::size_t p = 0; p < kPatterns; ++p)
-            sum[p] = counts[0][p] + counts[1][p] + counts[2][p] + counts[3][p];
+        for (std::size_t p = 0; p < kPatterns; ++p) {
+            sum[p] = 0;
+            for (std::size_t way = 0; way < kWays; ++way)
+                sum[p] += counts[way][p];
+        }
     }
 };
 
-template <bool kRepeats>
-void narrowBlock(const std::uint8_t* const (&letters)[5], const std::int8_t* const (&rows)[5],
-                 const std::uint8_t (&guess)[5], const GuessShape& shape,
-                 std::uint8_t (&patterns)[kBlock]) {
+// What becomes of a block's patterns: counted, or kept one per answer.
+// Kept whole blocks at a time, padding too: a copy of a fixed length is a
+// few vector moves.
+struct Kept {
+    std::uint8_t* next;
+    void add(const std::uint8_t (&patterns)[kBlock], std::size_t) {
+        next = std::copy(patterns, patterns + kBlock, next);
+    }
+};
+
+// One block of answers, as the narrow layout has it: each answer's letters
+// as indexes, and how often it holds each of the guess's letters.
+struct NarrowBlock {
+    const std::uint8_t* letters[5];
+    const std::int8_t* counts[5];
+    const std::uint8_t* guess;
+    bool green(int i, std::size_t k) const { return letters[i][k] == guess[i]; }
+    std::int8_t count(int i, std::size_t k) const { return counts[i][k]; }
+};
+
+// As the wide layout has it: the code units, the guess's letters counted
+// anew.
+struct WideBlock {
+    const char16_t* units[5];
+    const Word* guess;
+    bool green(int i, std::size_t k) const { return units[i][k] == (*guess)[i]; }
+    std::int8_t count(int i, std::size_t k) const {
+        std::int8_t count = 0;
+        for (int p = 0; p < 5; ++p)
+            count += units[p][k] == (*guess)[i];
+        return count;
+    }
+};
+
+// One block of answers, scored into an array of the block's own, so that
+// nothing the loop writes can alias what it reads, then handed on.
+template <bool kRepeats, class Block, class Sink>
+void scoreBlock(const Block& block, const GuessShape& shape, std::size_t n, Sink& sink) {
+    std::uint8_t patterns[kBlock];
     for (std::size_t k = 0; k < kBlock; ++k) {
         std::int8_t green[5];
         std::int8_t count[5];
 #pragma GCC unroll 5
         for (int i = 0; i < 5; ++i) {
-            green[i] = letters[i][k] == guess[i];
-            count[i] = rows[i][k];
+            green[i] = block.green(i, k);
+            count[i] = block.count(i, k);
         }
         patterns[k] = patternOf<kRepeats>(green, count, shape);
     }
+    sink.add(patterns, n);
 }
 
-template <bool kRepeats>
-void wideBlock(const char16_t* const (&units)[5], const Word& guess, const GuessShape& shape,
-               std::uint8_t (&patterns)[kBlock]) {
-    for (std::size_t k = 0; k < kBlock; ++k) {
-        std::int8_t green[5];
-        std::int8_t count[5];
-#pragma GCC unroll 5
-        for (int i = 0; i < 5; ++i) {
-            green[i] = units[i][k] == guess[i];
-            count[i] = 0;
-            for (int p = 0; p < 5; ++p)
-                count[i] += units[p][k] == guess[i];
-        }
-        patterns[k] = patternOf<kRepeats>(green, count, shape);
-    }
+template <class Block, class Sink>
+void scoreBlock(const Block& block, const GuessShape& shape, std::size_t n, Sink& sink) {
+    if (shape.repeats)
+        scoreBlock<true>(block, shape, n, sink);
+    else
+        scoreBlock<false>(block, shape, n, sink);
 }
 
 } // namespace
@@ -153,66 +182,70 @@ AnswerTable::AnswerTable(const std::vector<Word>& answers)
         }
         return;
     }
+    indexOf_.assign(std::size_t{1} << 16, kNotInAlphabet);
+    for (std::size_t index = 0; index < alphabet_.size(); ++index)
+        indexOf_[alphabet_[index]] = static_cast<std::uint8_t>(index);
     letterCounts_.assign((alphabet_.size() + 1) * padded, 0);
     for (int i = 0; i < 5; ++i)
         letterIndexes_[i].assign(padded, kNotInAlphabet);
     for (std::size_t k = 0; k < size_; ++k) {
         for (int i = 0; i < 5; ++i) {
-            const auto index = static_cast<std::size_t>(
-                std::lower_bound(alphabet_.begin(), alphabet_.end(), answers[k][i]) -
-                alphabet_.begin());
-            letterIndexes_[i][k] = static_cast<std::uint8_t>(index);
+            const std::uint8_t index = indexOf_[answers[k][i]];
+            letterIndexes_[i][k] = index;
             ++letterCounts_[index * padded + k];
         }
     }
 }
 
 void AnswerTable::countPatterns(const Word& guess, PatternCounts& counts) const {
+    if (size_ >= kManyAnswers) {
+        Tallies<4> tallies;
+        score(guess, tallies);
+        tallies.sumInto(counts);
+    } else {
+        Tallies<1> tallies;
+        score(guess, tallies);
+        tallies.sumInto(counts);
+    }
+}
+
+void AnswerTable::patterns(const Word& guess, std::uint8_t* out) const {
+    Kept kept{out};
+    score(guess, kept);
+}
+
+template <class Sink> void AnswerTable::score(const Word& guess, Sink& sink) const {
     const GuessShape shape = shapeOf(guess);
-    Tallies tallies;
     const std::size_t padded = blocks_ * kBlock;
-    std::uint8_t patterns[kBlock];
     if (wide_) {
         for (std::size_t b = 0; b < blocks_; ++b) {
             const std::size_t first = b * kBlock;
-            const char16_t* const units[5] = {&units_[0][first], &units_[1][first],
-                                              &units_[2][first], &units_[3][first],
-                                              &units_[4][first]};
-            if (shape.repeats)
-                wideBlock<true>(units, guess, shape, patterns);
-            else
-                wideBlock<false>(units, guess, shape, patterns);
-            tallies.add(patterns, std::min(kBlock, size_ - first));
+            const WideBlock block{{&units_[0][first], &units_[1][first], &units_[2][first],
+                                   &units_[3][first], &units_[4][first]},
+                                  &guess};
+            scoreBlock(block, shape, std::min(kBlock, size_ - first), sink);
         }
-        tallies.sumInto(counts);
         return;
     }
-    // The guess's letters as indexes, and the count rows they read.
+    // The guess's letters as indexes, and the count rows they read: the
+    // row after the alphabet's, all zeros, for a letter no answer has.
     std::uint8_t letters[5];
     std::size_t rowOf[5];
     for (int i = 0; i < 5; ++i) {
-        const auto at = std::lower_bound(alphabet_.begin(), alphabet_.end(), guess[i]);
-        const bool known = at != alphabet_.end() && *at == guess[i];
-        const auto index = static_cast<std::size_t>(at - alphabet_.begin());
-        letters[i] = known ? static_cast<std::uint8_t>(index) : kNotInAlphabet;
-        rowOf[i] = known ? index : alphabet_.size();
+        letters[i] = indexOf_[guess[i]];
+        rowOf[i] = letters[i] == kNotInAlphabet ? alphabet_.size() : letters[i];
     }
     for (std::size_t b = 0; b < blocks_; ++b) {
         const std::size_t first = b * kBlock;
-        const std::uint8_t* const answerLetters[5] = {
-            &letterIndexes_[0][first], &letterIndexes_[1][first], &letterIndexes_[2][first],
-            &letterIndexes_[3][first], &letterIndexes_[4][first]};
-        const std::int8_t* const rows[5] = {
-            &letterCounts_[rowOf[0] * padded + first], &letterCounts_[rowOf[1] * padded + first],
-            &letterCounts_[rowOf[2] * padded + first], &letterCounts_[rowOf[3] * padded + first],
-            &letterCounts_[rowOf[4] * padded + first]};
-        if (shape.repeats)
-            narrowBlock<true>(answerLetters, rows, letters, shape, patterns);
-        else
-            narrowBlock<false>(answerLetters, rows, letters, shape, patterns);
-        tallies.add(patterns, std::min(kBlock, size_ - first));
+        const NarrowBlock block{
+            {&letterIndexes_[0][first], &letterIndexes_[1][first], &letterIndexes_[2][first],
+             &letterIndexes_[3][first], &letterIndexes_[4][first]},
+            {&letterCounts_[rowOf[0] * padded + first], &letterCounts_[rowOf[1] * padded + first],
+             &letterCounts_[rowOf[2] * padded + first], &letterCounts_[rowOf[3] * padded + first],
+             &letterCounts_[rowOf[4] * padded + first]},
+            letters};
+        scoreBlock(block, shape, std::min(kBlock, size_ - first), sink);
     }
-    tallies.sumInto(counts);
 }
 
 } // namespace advice

@@ -32,17 +32,28 @@ class AnswerTable {
     std::size_t size() const { return size_; }
     // The same counts as countPatternsPlain over the answers.
     void countPatterns(const Word& guess, PatternCounts& counts) const;
+    // The colours of the guess against each answer, in the answers' order,
+    // from out on, and then up to the end of the last block: out must have
+    // room for paddedSize() of them.
+    void patterns(const Word& guess, std::uint8_t* out) const;
+    std::size_t paddedSize() const { return blocks_ * kBlock; }
 
     // The answers are scored a block at a time, in arrays of the block's
     // size, so that the loops have a fixed length and nothing aliases.
     static constexpr std::size_t kBlock = 64;
 
   private:
+    // From this many answers on, the counting takes four tallies in turn.
+    static constexpr std::size_t kManyAnswers = 1024;
+    template <class Sink> void score(const Word& guess, Sink& sink) const;
+
     std::size_t size_;
     std::size_t blocks_;
     // The narrow layout: the alphabet, sorted, and for each position the
     // answers' letters as indexes into it (kNotInAlphabet for padding).
     std::vector<char16_t> alphabet_;
+    std::vector<std::uint8_t> indexOf_; // for every code unit
+
     std::array<std::vector<std::uint8_t>, 5> letterIndexes_;
     // How often each answer holds each letter of the alphabet, a row a
     // letter, and one row of zeros for the guess's letters that no answer

@@ -5,7 +5,7 @@
 #include "advice/pattern_counts.h"
 
 #include <algorithm>
-#include <memory>
+#include <numeric>
 
 namespace advice {
 
@@ -15,18 +15,26 @@ constexpr std::size_t kBest = 5;
 constexpr std::size_t kBestCandidates = 3;
 // The best few that are looked at one step further: the whole best list.
 constexpr std::size_t kLookahead = kBest;
-// The lookahead scores every guess again against the groups that each of
-// the best few leaves: up to kLookahead times the first pass's work. It is
-// done where that much stays affordable.
-constexpr std::size_t kMostLookaheadPairs = std::size_t{8} << 20;
-// A group this small is scored with colours() itself: laying it out for the
-// fast way would cost more than its pairs.
-constexpr std::size_t kSmallGroup = 24;
+// Looking one step further scores every guess again, once for each of the
+// best few: kLookahead times the first pass's pairs, each a little dearer.
+// It is done where that stays within this many pairs.
+constexpr std::size_t kMostLookaheadPairs = std::size_t{4} << 20;
+// Beyond that, up to this many first-pass pairs' worth of work, the best few
+// are followed only by the best guesses of the first pass, as many as what
+// the first pass leaves of it pays for. The first pass costs, besides its
+// pairs, about this many pairs' worth for each guess (the list laid out and
+// each guess ranked); a pair scored one step further costs about five of the
+// first pass (each group is counted on its own). The best next guesses of
+// the groups are mostly among the best guesses of the whole: the second
+// guess of a game, from a few hundred candidates, is where this matters, and
+// the opening stays without.
+constexpr std::size_t kMostWork = 7'000'000;
+constexpr std::size_t kPairsPerGuess = 350;
+constexpr std::size_t kLookFurtherCost = 5;
 
 struct Scored {
     std::size_t guess; // index into the guesses as given
     bool candidate;
-    GroupScore score;
     std::int64_t rank; // guesses still needed, in GroupScale's fixed point: lower is better
 };
 
@@ -40,81 +48,97 @@ bool better(const Scored& a, const Scored& b) {
     return a.guess < b.guess;
 }
 
-// The guesses a few words still need after the next guess, summed over
-// them: what the groups its colours split them into still need. For a
-// handful of words, without the fast way's set-up.
-std::int64_t guessesLeftAmongFew(const Word& guess, const std::vector<Word>& words,
-                                 const GroupScale& scale) {
-    std::uint8_t patterns[kSmallGroup];
-    const std::size_t n = words.size();
-    for (std::size_t k = 0; k < n; ++k)
-        patterns[k] = static_cast<std::uint8_t>(colours(guess, words[k]));
-    std::sort(patterns, patterns + n);
-    std::int64_t left = 0;
-    for (std::size_t k = 0, end = 0; k < n; k = end) {
-        end = k + 1;
-        while (end < n && patterns[end] == patterns[k])
-            ++end;
-        if (patterns[k] != kAllGreen)
-            left += scale.guessesLeft(static_cast<std::uint32_t>(end - k));
-    }
-    return left;
-}
-
-// A group of answers that one of the best few leaves, with the search for
-// its own best next guess: every guess of the list is scored against it,
-// its own words first, as one of them is often the best and may end the
-// search at once (nothing does better than a word that splits the others
-// apart: each of them then needs one guess more).
-class GroupSearch {
+// One of the best few, looked at one step further: the guesses still needed
+// after it, if each group its colours leave is followed by the best guess
+// for that group. A group of one or two words needs one guess or one and a
+// half; for a larger one every guess of the list is tried. The answers are
+// laid out in the order of the probe's colours, so that each group is one
+// run of them and one pass of a guess over all the answers scores it
+// against every group at once.
+class Probe {
   public:
-    GroupSearch(std::vector<Word> words, const GroupScale& scale)
-        : words_(std::move(words)), scale_(&scale),
-          fewest_(scale.guessesLeft(static_cast<std::uint32_t>(words_.size()))),
-          floor_(scale.guessesLeft(1) * static_cast<std::int64_t>(words_.size() - 1)) {
-        if (words_.size() > kSmallGroup)
-            table_ = std::make_unique<AnswerTable>(words_);
-    }
-
-    std::size_t size() const { return words_.size(); }
-    bool complete(std::size_t guesses) const {
-        return next_ == words_.size() + guesses || fewest_ <= floor_;
-    }
-    // The guesses this group needs from the next one on, summed over its words.
-    std::int64_t needed() const {
-        return scale_->guessesLeft(1) * static_cast<std::int64_t>(words_.size()) + fewest_;
-    }
-
-    void scoreNext(const std::vector<Word>& guesses, const std::vector<std::size_t>& order) {
-        const Word& guess =
-            next_ < words_.size() ? words_[next_] : guesses[order[next_ - words_.size()]];
-        ++next_;
-        std::int64_t left;
-        if (table_) {
-            PatternCounts counts;
-            table_->countPatterns(guess, counts);
-            left = scoreGroups(counts, *scale_).guessesLeft;
-        } else {
-            left = guessesLeftAmongFew(guess, words_, *scale_);
+    Probe(const Word& probe, const std::vector<Word>& answers, const GroupScale& scale)
+        : scale_(&scale) {
+        std::vector<int> colour(answers.size());
+        std::vector<std::size_t> byColour(answers.size());
+        for (std::size_t k = 0; k < answers.size(); ++k)
+            colour[k] = colours(probe, answers[k]);
+        std::iota(byColour.begin(), byColour.end(), std::size_t{0});
+        std::stable_sort(byColour.begin(), byColour.end(),
+                         [&](std::size_t a, std::size_t b) { return colour[a] < colour[b]; });
+        std::vector<Word> laidOut;
+        for (std::size_t begin = 0, end = 0; begin < byColour.size(); begin = end) {
+            while (end < byColour.size() && colour[byColour[end]] == colour[byColour[begin]])
+                laidOut.push_back(answers[byColour[end++]]);
+            const auto size = static_cast<std::uint32_t>(end - begin);
+            if (colour[byColour[begin]] == kAllGreen)
+                continue;
+            if (size <= 2)
+                known_ += scale.guessesLeft(size);
+            else
+                groups_.push_back(
+                    {begin, end, scale.guessesLeft(size), GroupScale::kOneGuess * (size - 1)});
         }
-        fewest_ = std::min(fewest_, left);
+        table_ = AnswerTable(laidOut);
+        patterns_.resize(table_.paddedSize());
+        open_ = groups_.size();
+    }
+
+    // Nothing does better for a group than a word of it that splits the
+    // others apart (each then needs one guess more): a group that has one
+    // is done.
+    bool complete() const { return open_ == 0; }
+
+    // One more guess against every group still open.
+    void score(const Word& guess) {
+        table_.patterns(guess, patterns_.data());
+        for (Group& group : groups_) {
+            if (group.fewest <= group.floor)
+                continue;
+            group.fewest = std::min(group.fewest, guessesLeft(group));
+            open_ -= group.fewest <= group.floor;
+        }
+    }
+
+    // The probe's rank: the guesses still needed after it, summed over the
+    // answers, counting the best next guess of each group.
+    std::int64_t rank() const {
+        std::int64_t rank = known_;
+        for (const Group& group : groups_) {
+            const auto size = static_cast<std::int64_t>(group.end - group.begin);
+            rank += GroupScale::kOneGuess * size + group.fewest;
+        }
+        return rank;
     }
 
   private:
-    std::vector<Word> words_;
-    const GroupScale* scale_;
-    std::unique_ptr<AnswerTable> table_;
-    std::size_t next_ = 0; // its own words, then the list's guesses
-    std::int64_t fewest_;  // the fewest guesses still needed after the next, so far
-    std::int64_t floor_;   // what nothing can beat
-};
+    struct Group {
+        std::size_t begin, end;
+        std::int64_t fewest; // after the best next guess so far
+        std::int64_t floor;  // what nothing can beat
+    };
 
-// One of the best few, looked at one step further: what its one- and
-// two-word groups need is known, the larger ones are searched.
-struct Probe {
-    std::size_t scored; // index into the scored guesses
-    std::int64_t known = 0;
-    std::vector<GroupSearch> groups;
+    // What the groups that the last guess splits one group into still need.
+    std::int64_t guessesLeft(const Group& group) {
+        for (std::size_t k = group.begin; k < group.end; ++k)
+            ++counts_[patterns_[k]];
+        std::int64_t left = 0;
+        for (std::size_t k = group.begin; k < group.end; ++k) {
+            std::uint32_t& count = counts_[patterns_[k]];
+            if (count != 0 && patterns_[k] != kAllGreen)
+                left += scale_->guessesLeft(count);
+            count = 0;
+        }
+        return left;
+    }
+
+    const GroupScale* scale_;
+    AnswerTable table_{{}};
+    std::vector<std::uint8_t> patterns_;
+    std::vector<Group> groups_;
+    std::size_t open_ = 0;
+    std::int64_t known_ = 0;
+    std::uint32_t counts_[kPatterns] = {};
 };
 
 } // namespace
@@ -127,9 +151,14 @@ struct Search::State {
         result.narrowed = narrowed.narrowed;
         scored.reserve(order().size());
         totalPairs = order().size() * answers().size();
-        lookahead = kLookahead * totalPairs <= kMostLookaheadPairs;
-        if (lookahead)
-            totalPairs += kLookahead * totalPairs;
+        const std::size_t perGuess = kLookahead * answers().size();
+        if (kLookahead * totalPairs <= kMostLookaheadPairs)
+            nextCount = order().size();
+        else if (const std::size_t work = totalPairs + kPairsPerGuess * order().size();
+                 work < kMostWork)
+            nextCount = std::min(order().size(), (kMostWork - work) / kLookFurtherCost / perGuess);
+        lookahead = nextCount > 0;
+        totalPairs += nextCount * perGuess;
     }
 
     const std::vector<std::size_t>& order() const { return narrowed.guesses; }
@@ -138,14 +167,19 @@ struct Search::State {
     // One step of the work, about `pairs` scored pairs or a little more;
     // true once the advice is complete.
     bool work(std::size_t pairs) {
+        // No candidate: nothing to advise.
+        if (answers().empty()) {
+            complete = true;
+            return true;
+        }
         const std::size_t start = donePairs;
         while (donePairs - start < pairs || donePairs == start) {
             if (next < order().size()) {
-                donePairs += scoreNextGuess();
+                scoreNextGuess();
             } else if (lookahead && !planned) {
                 planLookahead();
-            } else if (lookahead && currentProbe < probes.size()) {
-                donePairs += searchNextGroup();
+            } else if (lookahead && nextGuess < nextGuesses.size() && !lookedFurther()) {
+                lookFurther();
             } else {
                 finish();
                 return true;
@@ -155,77 +189,69 @@ struct Search::State {
     }
 
     // The first pass: one guess against every answer.
-    std::size_t scoreNextGuess() {
+    void scoreNextGuess() {
         PatternCounts counts;
         const std::size_t g = order()[next];
         table.countPatterns(guesses[g], counts);
-        const GroupScore score = scoreGroups(counts, scale);
-        scored.push_back({g, narrowed.isCandidate[next], score, score.guessesLeft});
+        scored.push_back({g, narrowed.isCandidate[next], guessesLeft(counts, scale)});
         ++next;
-        return answers().size();
+        donePairs += answers().size();
     }
 
-    // The best few, and the groups that each leaves: one or two words need
-    // one guess or one and a half, larger groups a search of their own.
+    // The best few, each with the groups it leaves. Their next guesses
+    // (every guess, or the best nextCount of the first pass) are tried
+    // candidates first, as a candidate is the most likely to split a small
+    // group apart and end its search.
     void planLookahead() {
         planned = true;
         const std::size_t few = std::min(kLookahead, scored.size());
-        std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(few),
+        const bool every = nextCount == order().size();
+        const std::size_t sorted = every ? few : std::max(few, nextCount);
+        std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(sorted),
                           scored.end(), better);
-        for (std::size_t k = 0; k < few; ++k) {
-            std::vector<std::vector<Word>> byPattern(kPatterns);
-            for (const Word& answer : answers())
-                byPattern[static_cast<std::size_t>(colours(guesses[scored[k].guess], answer))]
-                    .push_back(answer);
-            Probe probe{k, 0, {}};
-            for (std::size_t p = 0; p < kAllGreen; ++p) {
-                const std::size_t size = byPattern[p].size();
-                if (size <= 2)
-                    probe.known += scale.guessesLeft(static_cast<std::uint32_t>(size));
-                else
-                    probe.groups.emplace_back(std::move(byPattern[p]), scale);
+        for (std::size_t k = 0; k < few; ++k)
+            probes.emplace_back(guesses[scored[k].guess], answers(), scale);
+        for (const bool candidatesFirst : {true, false}) {
+            for (std::size_t k = 0; k < nextCount; ++k) {
+                if (every && narrowed.isCandidate[k] == candidatesFirst)
+                    nextGuesses.push_back(order()[k]);
+                else if (!every && scored[k].candidate == candidatesFirst)
+                    nextGuesses.push_back(scored[k].guess);
             }
-            probes.push_back(std::move(probe));
         }
-        // Now the work left is known: at most every guess and the group's
-        // own words, against each group.
         donePairs += few * answers().size();
-        totalPairs = donePairs;
-        for (const Probe& probe : probes) {
-            for (const GroupSearch& group : probe.groups)
-                totalPairs += (order().size() + group.size()) * group.size();
-        }
     }
 
-    std::size_t searchNextGroup() {
-        Probe& current = probes[currentProbe];
-        if (currentGroup == current.groups.size()) {
-            std::int64_t rank = current.known;
-            for (const GroupSearch& g : current.groups)
-                rank += g.needed();
-            scored[current.scored].rank = rank;
-            current.groups.clear();
-            ++currentProbe;
-            currentGroup = 0;
-            return 0;
+    // One more guess after each of the best few.
+    void lookFurther() {
+        const Word& guess = guesses[nextGuesses[nextGuess++]];
+        for (Probe& probe : probes) {
+            if (!probe.complete())
+                probe.score(guess);
         }
-        GroupSearch& search = current.groups[currentGroup];
-        search.scoreNext(guesses, order());
-        if (search.complete(order().size()))
-            ++currentGroup;
-        return search.size();
+        donePairs += probes.size() * answers().size();
     }
 
+    bool lookedFurther() const {
+        return std::all_of(probes.begin(), probes.end(),
+                           [](const Probe& probe) { return probe.complete(); });
+    }
+
+    // The figures are worked out again for the few guesses shown.
     Entry entry(const Scored& s) const {
-        return {s.guess, bits(s.score, answers().size()), expectedLeft(s.score, answers().size()),
-                s.candidate};
+        PatternCounts counts;
+        table.countPatterns(guesses[s.guess], counts);
+        const Figures shown = figures(counts);
+        return {s.guess, shown.bits, shown.expectedLeft, s.candidate};
     }
 
     // The best few (looked at further, if they were) ahead of the rest.
     void finish() {
-        const std::size_t few = lookahead ? probes.size() : 0;
-        std::sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(few), better);
-        std::sort(scored.begin() + static_cast<std::ptrdiff_t>(few), scored.end(), better);
+        for (std::size_t k = 0; k < probes.size(); ++k)
+            scored[k].rank = probes[k].rank();
+        const auto few = static_cast<std::ptrdiff_t>(probes.size());
+        std::sort(scored.begin(), scored.begin() + few, better);
+        std::sort(scored.begin() + few, scored.end(), better);
         for (const Scored& s : scored) {
             if (result.best.size() < kBest)
                 result.best.push_back(entry(s));
@@ -241,12 +267,13 @@ struct Search::State {
     AnswerTable table;
     GroupScale scale;
     std::vector<Scored> scored;
-    std::size_t next = 0; // in order()
+    std::size_t next = 0;      // in order()
+    std::size_t nextCount = 0; // the guesses tried after the best few
     bool lookahead = false;
     bool planned = false;
-    std::vector<Probe> probes;
-    std::size_t currentProbe = 0; // the probe whose groups are being searched
-    std::size_t currentGroup = 0; // its group being searched
+    std::vector<Probe> probes; // one for each of the first scored, once the first pass is done
+    std::vector<std::size_t> nextGuesses; // the guesses tried after the probes, in that order
+    std::size_t nextGuess = 0;            // in nextGuesses
     std::size_t donePairs = 0;
     std::size_t totalPairs = 0;
     bool complete = false;
@@ -268,8 +295,7 @@ double Search::progress() const {
         return 1;
     if (s.totalPairs == 0)
         return 0;
-    // Short of 1 until the advice is there: a search of a group may stop
-    // early, never late.
+    // Short of 1 until the advice is there.
     return std::min(0.99, static_cast<double>(s.donePairs) / static_cast<double>(s.totalPairs));
 }
 
