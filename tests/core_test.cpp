@@ -150,10 +150,12 @@ std::string outcome(int result) {
 // fills: 1 the button face, 2 its own colour.
 TEST(Core, RulesStepByStep) {
     // A window of a pixel is made, but none with a number in use or under a
-    // pixel, and no gadget with a number below zero (each result a digit).
-    // The text area's focus while it is made is not the user's.
+    // pixel, nor one the platform refuses, and no gadget with a number below
+    // zero (each result a digit). The text area's focus while it is made is
+    // not the user's.
     initToolkit();
-    const int windows = 100 * newWindow(1, 0, 0, 1, 1, u"", 0) +
+    const int refused = (refusals = 1, newWindow(3, 0, 0, 9, 9, u"", 0));
+    const int windows = 1000 * refused + 100 * newWindow(1, 0, 0, 1, 1, u"", 0) +
                         10 * newWindow(1, 0, 0, 9, 9, u"", 0) + newWindow(2, 0, 0, 0, 9, u"", 0);
     make(newButton, -1), make(newButton, 10), newLabel(11, 0, 0, 9, 9, u"", 0);
     newDropDownList(12, 0, 0, 9, 9), make(newTickBox, 13);
