@@ -38,7 +38,8 @@ TEST(Utf8, LeadByteBoundaries) {
         {"\xC2\x80", u"\u0080"},
         {"\xDF\xBF", u"\u07FF"},
         {"\xE0\xA0\x80", u"\u0800"},
-        {"\xE0\x9F", {bad, bad}},    // overlong: E0 takes A0 to BF only
+        {"\xE0\x9F", {bad, bad}}, // overlong: E0 takes A0 to BF only
+        {"\xED\x80\x80", u"\uD000"},
         {"\xED\x9F\xBF", u"\uD7FF"}, // the last before the surrogates
         {"\xED\xA0", {bad, bad}},
         {"\xEF\xBF\xBF", u"\uFFFF"},

@@ -80,7 +80,7 @@ TEST_F(Win32Backend, TheIconInEverySizeAndTheBigOneOfSixtyFourOrMore) {
 }
 
 // Windows 10 and 11 take the visual-styles branch: the list's drop height
-// and the text area's border as painted; the closed list keeps its height in
+// and the text area's border as painted, all round; the closed list keeps its height in
 // either face.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
@@ -99,7 +99,9 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
         RedrawWindow(area, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
         const HDC frame = GetWindowDC(area);
         const driver::Place at = driver::place(kResultText);
-        EXPECT_EQ(GetPixel(frame, 0, at.height / 2) == GetPixel(frame, at.width - 1, at.height / 2),
+        const COLORREF left = GetPixel(frame, 0, at.height / 2);
+        EXPECT_EQ(left == GetPixel(frame, at.width - 1, at.height / 2) &&
+                      left == GetPixel(frame, at.width / 2, at.height - 1),
                   themed);
         ReleaseDC(area, frame);
         for (const int font : {256, ui::kDefaultFont}) {
@@ -108,6 +110,10 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
         }
     }
     ui::test::forceVisualStyles(false);
+    // Between the controls the window shows the button face.
+    const HDC client = GetDC(mainWindow());
+    EXPECT_EQ(GetPixel(client, 2, 2), GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(mainWindow(), client);
     // Given 350 pixels, or the closed height and 30 more.
     EXPECT_EQ(dropHeight[0] - dropHeight[1], 350 - (21 + 30));
 }
