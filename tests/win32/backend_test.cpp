@@ -80,7 +80,7 @@ TEST_F(Win32Backend, TheIconInEverySizeAndTheBigOneOfSixtyFourOrMore) {
 }
 
 // Windows 10 and 11 take the visual-styles branch: the list's drop height
-// and the text area's border as painted, all round; the closed list keeps its height in
+// and the text area's border as painted, all round, its text from the left; the closed list keeps its height in
 // either face.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
@@ -104,6 +104,10 @@ TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
                       left == GetPixel(frame, at.width / 2, at.height - 1),
                   themed);
         ReleaseDC(area, frame);
+        ui::setText(kResultText, u"CRANE   ");
+        POINTL first{};
+        SendMessageW(area, EM_POSFROMCHAR, WPARAM(&first), 0);
+        EXPECT_LT(first.x, 10); // the list from the left, not centred
         for (const int font : {256, ui::kDefaultFont}) {
             ui::setFont(letterList(1), font);
             EXPECT_EQ(driver::place(letterList(1)).height, 21) << font;
