@@ -79,9 +79,9 @@ TEST_F(Win32Backend, TheIconInEverySizeAndTheBigOneOfSixtyFourOrMore) {
     EXPECT_GE(bitmap.bmWidth, 64);
 }
 
-// Windows 10 and 11 take the visual-styles branch: the list's drop height
-// and the text area's border as painted, all round, its text from the left; the closed list keeps its height in
-// either face.
+// Windows 10 and 11 take the visual-styles branch: the list's drop height,
+// the text area's border as painted, all round, and its text from the left;
+// the closed list keeps its height in either face.
 TEST_F(Win32Backend, VisualStylesBranchAndListFonts) {
     int dropHeight[2] = {};
     for (const bool themed : {false, true}) {
