@@ -279,7 +279,7 @@ class BrowserTest(unittest.TestCase):
         # every choice, tick, the text and the focus stay.
         page.keys('typed', 2)
         before = [page.js(E_ROW), page.words(), page.keys('')]
-        for width, touch in (500, 'true'), (900, 'false'):
+        for width, touch in (620, 'true'), (900, 'false'):
             page.set_window_size(width, 1000)
             page.wait("return document.querySelector('.window').classList.contains('touch') === " + touch)
             self.assertEqual([page.js(E_ROW), page.words(), page.keys('')], before)
