@@ -44,15 +44,19 @@ std::int32_t keptForWords = -1;
 } // namespace
 
 // The loaded words' address, count and generation, the same for the current
-// list, then how many words the rows would keep (-1: not known). Running out
-// of memory throws through to the page, whose panel then gives up.
-extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists() {
+// list, then how many words the rows would keep: -1 where that is not known,
+// -2 where it is not counted yet. The count is a pass of the rows over every
+// loaded word, made only when asked, so that the page can put it off until
+// the frame of the change is painted. Running out of memory throws through to
+// the page, whose panel then gives up.
+extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists(int countKept) {
     // Most events change nothing that the panel reads: each read is made
     // only when what it reads changed.
     loaded.refresh(advice::loadedLinesChanged(), advice::readLoadedWords);
     candidates.refresh(advice::candidatesChanged(), advice::readCandidates);
     std::vector<int> rows = advice::rowStates();
-    if (rows != keptForRows || loaded.generation != keptForWords || kept < 0) {
+    const bool counted = rows == keptForRows && loaded.generation == keptForWords && kept >= 0;
+    if (!counted && countKept) {
         kept = advice::wordsTheRowsKeep(loaded.words);
         keptForRows = std::move(rows);
         keptForWords = loaded.generation;
@@ -63,6 +67,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists() {
                candidates.address(),
                candidates.count(),
                candidates.generation,
-               kept};
+               counted || countKept ? kept : -2};
     return summary.data();
 }

@@ -69,14 +69,31 @@ function heard(message) {
 
 // A fault of the panel's must never reach the program's wait.
 document.addEventListener('larkspin-idle', () => {
-  try { idle(); } catch (error) { fail(); }
+  try { idle(false); } catch (error) { fail(); }
 });
 
-function idle() {
-  const at = Module._web_programLists() >> 2;
+// What the rows would keep is a pass over every loaded word: it is counted
+// once the change's own frame is painted, if the program still waits, and
+// the stale-list line keeps its text until then.
+const NOT_COUNTED = -2;
+let counting = false;
+function countLater() {
+  if (counting) return;
+  counting = true;
+  requestAnimationFrame(() => setTimeout(() => {
+    counting = false;
+    try {
+      if (Module.larkspinWake) idle(true);
+    } catch (error) { fail(); }
+  }));
+}
+
+function idle(countKept) {
+  const at = Module._web_programLists(countKept) >> 2;
   const [loadedAt, loaded, loadedGeneration, listAt, count, listGeneration, kept] =
     Module.HEAP32.subarray(at);
   const changed = listGeneration !== sent.list || loadedGeneration !== sent.loaded;
+  if (kept === NOT_COUNTED) countLater();
   if (!changed && kept === lists.kept) return;
   // The words from that unit on, as units.
   const words = (from, n) => Module.HEAPU16.slice(from, from + 5 * n);
@@ -105,8 +122,10 @@ function show() {
     : more > 0 ? '1 more word fits the rows now; press Load to bring it back.' : '';
   const none = kept === 0 ? 'No word is left, and a load would bring none back: no word of the list ' +
     'fits the rows.' : 'No word is left.';
-  staleLine.textContent = !loaded ? 'No words are loaded: press Load to read words.txt.'
-    : count ? back : back ? none + ' ' + back : none;
+  if (kept !== NOT_COUNTED) {
+    staleLine.textContent = !loaded ? 'No words are loaded: press Load to read words.txt.'
+      : count ? back : back ? none + ' ' + back : none;
+  }
 
   const answer = count === 1 ? 'The answer is ' + first + '.'
     : count === 2 ? 'Either ' + first + ' or ' + second + ' may win.' : '';
@@ -114,7 +133,7 @@ function show() {
   // How far long work has come.
   bar.hidden = unavailable || advice || progress === null;
   bar.value = progress;
-  panel.setAttribute('aria-busy', !unavailable && !advice);
+  panel.setAttribute('aria-busy', !unavailable && (!advice || kept === NOT_COUNTED));
 
   const shown = !unavailable && count > 1 && advice;
   note.textContent = shown && advice.narrowed ? NARROWED : '';
