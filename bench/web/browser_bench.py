@@ -149,19 +149,22 @@ def advice_timings(page, rounds):
     page.click(56)
     page.wait('return adviceTimes.length === 1', 600)
     handed = page.js('return adviceTimes[0]')
-    opening, narrowing, first, left = [], [], [], None
+    # The times to the advice shown, and to the first frame.
+    opening, narrowing, opening_frame, narrowing_frame, left = [], [], [], [], None
     for _ in range(rounds):
-        for act, times in (lambda: page.choose(S, 3), narrowing), (lambda: page.click(56), opening):
+        for act, times, frames in ((lambda: page.choose(S, 3), narrowing, narrowing_frame),
+                                   (lambda: page.click(56), opening, opening_frame)):
             page.js('adviceTimes.length = frameTimes.length = 0; armed = true')
             act()
             page.wait('return adviceTimes.length === 1', 600)
             times.append(page.js('return adviceTimes[0]'))
-            first += page.js('return frameTimes')
+            frames += page.js('return frameTimes')
             left = left or page.at(58).text
         page.choose(S, 0)
     print('advice shown: the opening of the default list %s (the first, which hands the worker the list,'
-          ' %.1f ms); a change to %s: %s; the first frames of both: %s'
-          % (summary(opening), handed, left, summary(narrowing), summary(first)))
+          ' %.1f ms), its first frame %s; a change to %s: %s, its first frame %s'
+          % (summary(opening), handed, summary(opening_frame), left, summary(narrowing),
+             summary(narrowing_frame)))
 
 
 def sizes():
