@@ -240,10 +240,12 @@ function load() {
         takeFile(given);
       });
     }],
-    postRun: [() => {
-      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
-    }],
   };
+  // The service worker fetches and keeps the whole site: once the program
+  // waits, so that its downloads and writes do not compete with the start.
+  document.addEventListener('larkspin-idle', () => {
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  }, { once: true });
   const program = document.createElement('script');
   program.src = 'larkspin.js';
   document.head.appendChild(program);
