@@ -53,13 +53,15 @@ var LibraryLarkspinTouch = {
     // A control's place (data-place) or one of its custom properties. Only
     // a change is written: the controls are placed again at every turn of
     // the start, and a write may restyle the control even when the value is
-    // the same.
+    // the same. What was written is kept on the node, since reading the
+    // style back costs more than the rest of the placing.
     set: function(node, name, value) {
-      if (name === 'place') {
-        if (node.dataset.place !== value) node.dataset.place = value;
-      } else if (node.style.getPropertyValue(name) !== String(value)) {
-        node.style.setProperty(name, value);
-      }
+      var written = node.larkspinWritten || (node.larkspinWritten = {});
+      value = String(value);
+      if (written[name] === value) return;
+      written[name] = value;
+      if (name === 'place') node.dataset.place = value;
+      else node.style.setProperty(name, value);
     },
   },
 
