@@ -3,7 +3,7 @@
 // in the module's memory, and what the rows would keep. Each list carries a
 // generation that counts its changes, so that the page sends a list on to
 // the advice worker only when it changed.
-#include "advice/program_lists.h"
+#include "app/program_lists.h"
 
 #include <emscripten.h>
 
@@ -15,11 +15,11 @@
 namespace {
 
 struct SharedList {
-    advice::WordUnits words;
-    advice::WordUnits fresh; // the next reading, kept for its memory
+    program::WordUnits words;
+    program::WordUnits fresh; // the next reading, kept for its memory
     std::int32_t generation = 0;
 
-    void refresh(bool changed, void (*read)(advice::WordUnits&)) {
+    void refresh(bool changed, void (*read)(program::WordUnits&)) {
         if (!changed)
             return;
         read(fresh);
@@ -52,12 +52,12 @@ std::int32_t keptForWords = -1;
 extern "C" EMSCRIPTEN_KEEPALIVE const std::int32_t* web_programLists(int countKept) {
     // Most events change nothing that the panel reads: each read is made
     // only when what it reads changed.
-    loaded.refresh(advice::loadedLinesChanged(), advice::readLoadedWords);
-    candidates.refresh(advice::candidatesChanged(), advice::readCandidates);
-    std::vector<int> rows = advice::rowStates();
+    loaded.refresh(program::loadedLinesChanged(), program::readLoadedWords);
+    candidates.refresh(program::candidatesChanged(), program::readCandidates);
+    std::vector<int> rows = program::rowStates();
     const bool counted = rows == keptForRows && loaded.generation == keptForWords && kept >= 0;
     if (!counted && countKept) {
-        kept = advice::wordsTheRowsKeep(loaded.words);
+        kept = program::wordsTheRowsKeep(loaded.words);
         keptForRows = std::move(rows);
         keptForWords = loaded.generation;
     }

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace advice {
+namespace program {
 
 // Words of five UTF-16 code units each, one after another.
 using WordUnits = std::vector<char16_t>;
@@ -32,4 +32,4 @@ void readCandidates(WordUnits& words);
 // program's own store is left as it was.
 int wordsTheRowsKeep(const WordUnits& words);
 
-} // namespace advice
+} // namespace program

@@ -1,4 +1,4 @@
-#include "advice/program_lists.h"
+#include "app/program_lists.h"
 
 #include "filter/parse_list.h"
 #include "layout/gadget_numbers.h"
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-namespace advice {
+namespace program {
 
 namespace {
 
@@ -127,4 +127,4 @@ int wordsTheRowsKeep(const WordUnits& words) {
     }
 }
 
-} // namespace advice
+} // namespace program
