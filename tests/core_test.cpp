@@ -32,7 +32,6 @@ struct Control {
 
 std::deque<Control> made;
 std::multiset<int> brushes; // the colour of every brush alive
-Native focused = nullptr;
 int refusals = 0, platformMessage = 0;
 
 Control& of(Native native) { return *static_cast<Control*>(native); }
@@ -49,7 +48,7 @@ Control* make(int number) {
 namespace ui::backend {
 
 void start() {}
-void stop() { focused = nullptr; }
+void stop() {}
 Native createWindow(int number, Box, Text, int) { return make(number); }
 void destroyWindow(Native) {
     for (Control& control : made)
@@ -76,8 +75,8 @@ int selectedItem(Native list) { return of(list).item; }
 void setTicked(Native b, bool on) { of(b).ticked = on, echo(b, kClick); }
 bool ticked(Native box) { return of(box).ticked; }
 void setVisible(Native c, bool visible) { of(c).hidden = !visible; }
-Native focusedControl(Native) { return focused; }
-void focus(Native, Native control) { focused = control; }
+Native focusedControl(Native) { return nullptr; }
+void focus(Native, Native) {}
 bool isEditable(Native) { return true; }
 Brush createBrush(int colour) { return brushes.insert(colour), new int(colour); }
 void destroyBrush(Brush b) {
@@ -96,13 +95,13 @@ namespace {
 std::string word(int value) { return std::to_string(value); }
 std::string word(Text text) { return std::string(text.begin(), text.end()); }
 
-// What the platform shows: the focus, the brushes alive, then every window
+// What the platform shows: the brushes alive, then every window
 // and control made, each by its number and what it shows beyond a fresh one.
 // Labels paint as "look FILL BRUSH'S-COLOUR TEXT".
 std::vector<std::string> platform() {
-    std::vector<std::string> shown{"focus " + word(focused ? of(focused).number : 0), "brushes"};
+    std::vector<std::string> shown{"brushes"};
     for (const int colour : brushes)
-        shown[1] += ' ' + word(colour);
+        shown[0] += ' ' + word(colour);
     for (const Control& c : made) {
         std::string& s = shown.emplace_back(word(c.number));
         if (c.gone) {
@@ -122,8 +121,6 @@ std::vector<std::string> platform() {
     return shown;
 }
 
-int tab(bool backwards) { return core::tabKey(1, backwards); }
-int focusedGadget() { return core::gadgetNumber(focused); }
 int make(int (*maker)(int, int, int, int, int, Text), int number) {
     return maker(number, 0, 0, 9, 9, u"");
 }
@@ -203,26 +200,10 @@ TEST(Core, RulesStepByStep) {
     EXPECT_EQ(outcome(test::liveBrushCount()), "1 | 11 look 1 - 7; 15 look 2 5 7");
     setColour(15, kBackground, -1), setColour(11, kForeground, -1), setColour(11, 3, 1);
     EXPECT_EQ(outcome(test::liveBrushCount()), "0 | brushes; 11; 15 look 1 - 7");
-    // Tab walks the visible gadgets but labels in creation order (10, made
-    // again, comes last) and wraps; with nothing focused Shift+Tab goes to
-    // the last, Tab to the first; a plain Tab in the text area is its own.
-    EXPECT_EQ(outcome((setHidden(13, 1), tab(true))), "1 | focus 10; 13 hidden ticked");
-    EXPECT_EQ(outcome(tab(false)), "1 | focus 12");
-    EXPECT_EQ(outcome(tab(false)), "1 | focus 14");
-    EXPECT_EQ(outcome(tab(false)), "0 | ");
-    EXPECT_EQ(outcome((tab(true), tab(true))), "1 | focus 10");
-    // Activated, the window gives the focus back to the gadget that had it,
-    // though another hid meanwhile, unless that one hid; a focused gadget
-    // gives it up before it hides.
-    core::windowDeactivated(1), tab(false), setHidden(14, 1), core::windowActivated(1);
-    EXPECT_EQ(outcome(focusedGadget()), "10 | 14 hidden");
-    core::windowDeactivated(1), setHidden(10, 1), core::windowActivated(1);
-    EXPECT_EQ(outcome(focusedGadget()), "0 | focus 0; 10 hidden");
-    EXPECT_EQ(outcome(tab(false)), "1 | focus 12");
     // Closing gives back every brush and drops every event.
     setColour(11, kBackground, 9), core::reportClose(1), closeToolkit();
     EXPECT_EQ(outcome(test::liveBrushCount() + test::pendingEventCount()),
-              "0 | focus 0; 1 gone; 11 gone; 12 gone; 13 gone; 14 gone; 10 gone; 15 gone");
+              "0 | 1 gone; 11 gone; 12 gone; 13 gone; 14 gone; 10 gone; 15 gone");
 }
 
 } // namespace

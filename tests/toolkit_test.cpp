@@ -19,34 +19,34 @@ using Toolkit = MainWindowTest;
 // raise (code 0: none), by the state of a gadget and by the gadget that then
 // has the keyboard focus (-1: any). The program's own changes raise none.
 TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
+    using namespace driver;
     using namespace gadget;
-    using driver::press;
+    using enum Key;
+    using ui::kChange, ui::kClick, ui::kFocus, ui::kFocusLost;
     constexpr int box = tickBox(4, 2), list = letterList(4), area = kResultText, z = letterList(25);
-    constexpr int gadgetEvent = ui::kGadgetEvent;
+    constexpr int event = ui::kGadgetEvent;
     const struct {
         void (*act)();
         int code, source, type, gadget, state, focused = -1;
     } steps[] = {
-        // With nothing focused, Shift+Tab goes to the last stop, the word
-        // list, and leaves it for Z's list.
-        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocus, box, 0, area},
-        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocusLost, box, 0, z},
-        {[] { driver::click(kParseButton); }, gadgetEvent, kParseButton, ui::kClick, box, 0},
+        // Tab from nothing goes to the first stop, and Shift+Tab from there
+        // wraps round to the last, the word list, and leaves it for Z's list.
+        {[] { press(Tab), press(ShiftTab); }, event, area, kFocus, box, 0, area},
+        {[] { press(ShiftTab); }, event, area, kFocusLost, box, 0, z},
+        {[] { click(kParseButton); }, event, kParseButton, kClick, box, 0},
         // Hidden, a tick box keeps its tick and a click hits nothing.
-        {[] { ui::setState(box, 7), driver::click(box); }, 0, 0, 0, box, 1},
-        {[] { ui::setHidden(box, 0), driver::click(box); }, gadgetEvent, box, ui::kClick, box, 0},
-        {[] { driver::focus(box), press(Key::Space); }, gadgetEvent, box, ui::kClick, box, 1},
+        {[] { ui::setState(box, 7), click(box); }, 0, 0, 0, box, 1},
+        {[] { ui::setHidden(box, 0), click(box); }, event, box, kClick, box, 0},
+        {[] { focus(box), press(Space); }, event, box, kClick, box, 1},
         // Items stepped through in the open list are no choice until it
         // closes on one, and closing on the item it showed is none; Escape
         // puts back the item it opened on. In the closed list a step is one.
-        {[] { driver::focus(list), press(Key::F4), press(Key::Down), press(Key::Esc); }, 0, 0, 0,
-         list, 0},
-        {[] { press(Key::Down); }, gadgetEvent, list, ui::kChange, list, 1},
-        {[] { press(Key::F4), press(Key::Down), press(Key::Down), press(Key::Down); }, 0, 0, 0, box,
-         1},
-        {[] { press(Key::Return); }, gadgetEvent, list, ui::kChange, list, 4},
-        {[] { driver::chooseItem(list, 4); }, 0, 0, 0, list, 4},
-        {[] { driver::chooseItem(list, 7); }, gadgetEvent, list, ui::kChange, list, 7},
+        {[] { focus(list), press(F4), press(Down), press(Esc); }, 0, 0, 0, list, 0},
+        {[] { press(Down); }, event, list, kChange, list, 1},
+        {[] { press(F4), press(Down), press(Down), press(Down); }, 0, 0, 0, box, 1},
+        {[] { press(Return); }, event, list, kChange, list, 4},
+        {[] { chooseItem(list, 4); }, 0, 0, 0, list, 4},
+        {[] { chooseItem(list, 7); }, event, list, kChange, list, 7},
         {[] {
              ui::setState(letterList(2), 5), ui::setState(tickBox(2, 3), 1);
              ui::addItem(letterList(2), -1, u"extra"), ui::setText(area, u"CRANE   ");
@@ -54,28 +54,24 @@ TEST_F(Toolkit, EachUserActionRaisesOneEventTheProgramsOwnChangesNone) {
              ui::setColour(letterLabel(2), ui::kBackground, 0x010203);
          },
          0, 0, 0, letterList(2), 5},
-        {[] { driver::focus(area); }, gadgetEvent, area, ui::kFocus, list, 7},
+        {[] { focus(area); }, event, area, kFocus, list, 7},
         // Two identical reports in a row wait as one. Keys with Ctrl are the
         // word list's: undo, select all and copy; a Tab is typed there
         // (over the selection), and Shift+Tab leaves it.
-        {[] { driver::type(u"ab"); }, gadgetEvent, area, ui::kChange, list, 7},
-        {[] { press(Key::CtrlZ), driver::type(u"x"); }, gadgetEvent, area, ui::kChange, list, 7},
-        {[] { press(Key::CtrlA), press(Key::CtrlC), press(Key::Tab); }, gadgetEvent, area,
-         ui::kChange, list, 7, area},
-        {[] { press(Key::ShiftTab); }, gadgetEvent, area, ui::kFocusLost, list, 7, z},
+        {[] { type(u"ab"); }, event, area, kChange, list, 7},
+        {[] { press(CtrlZ), type(u"x"); }, event, area, kChange, list, 7},
+        {[] { press(CtrlA), press(CtrlC), press(Tab); }, event, area, kChange, list, 7, area},
+        {[] { press(ShiftTab); }, event, area, kFocusLost, list, 7, z},
         // Alt+Down opens the closed list: the step is no choice, Escape none.
-        {[] { press(Key::AltDown), press(Key::Down), press(Key::Esc); }, 0, 0, 0, z, 0, z},
-        {[] { press(Key::Tab); }, gadgetEvent, area, ui::kFocus, list, 7, area},
-        {[] { driver::focus(kLoadButton); }, gadgetEvent, area, ui::kFocusLost, list, 7},
-        // A focused gadget that hides leaves nothing focused: Tab goes to
-        // the first stop, Shift+Tab to the last, the tick box shown above.
-        {[] { driver::focus(box), ui::setHidden(box, 1); }, 0, 0, 0, box, 1, 0},
-        {[] { press(Key::Tab); }, 0, 0, 0, box, 1, kLoadButton},
-        {[] { ui::setHidden(box, 0), driver::focus(box), ui::setHidden(box, 1); }, 0, 0, 0, box, 1,
-         0},
-        {[] { press(Key::ShiftTab); }, 0, 0, 0, box, 1, tickBox(2, 3)},
-        {[] { driver::requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0, list, 7},
-        {[] { driver::click(kResetButton); }, gadgetEvent, kResetButton, ui::kClick, list, 7},
+        {[] { press(AltDown), press(Down), press(Esc); }, 0, 0, 0, z, 0, z},
+        {[] { press(Tab); }, event, area, kFocus, list, 7, area},
+        {[] { focus(kLoadButton); }, event, area, kFocusLost, list, 7},
+        // A focused gadget that hides leaves nothing focused, and Shift+Tab
+        // then goes to the last stop, the tick box shown above.
+        {[] { ui::setHidden(box, 0), focus(box), ui::setHidden(box, 1); }, 0, 0, 0, box, 1, 0},
+        {[] { press(ShiftTab); }, 0, 0, 0, box, 1, tickBox(2, 3)},
+        {[] { requestClose(kMainWindow); }, ui::kCloseRequest, kMainWindow, 0, list, 7},
+        {[] { click(kResetButton); }, event, kResetButton, kClick, list, 7},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(&step - steps);
@@ -135,8 +131,7 @@ TEST_F(Toolkit, TheWindowAtStart) {
         Place box;
         std::istringstream(row[2]) >> box.x >> box.y >> box.width >> box.height;
         if (row[0] == "window") {
-            EXPECT_EQ(driver::window(number),
-                      (driver::WindowLook{box.width, box.height, true, true, true, true, true}));
+            EXPECT_EQ(driver::window(number), (driver::WindowLook{true, true, true, true}));
             continue;
         }
         EXPECT_EQ(driver::place(number), box);

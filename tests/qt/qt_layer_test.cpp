@@ -17,12 +17,12 @@ QWidget* widget(int number) { return static_cast<QWidget*>(ui::core::nativeGadge
 class QtLayerTest : public MainWindowTest {};
 
 // The window, with something of every kind on show, and an open letter
-// list, drawn on a screen of 96 font DPI and then of 144 (tests/CMakeLists.txt
-// runs this in a process for each: Qt reads the screen once), come out the
-// same, pixel for pixel: the fonts and the style's measures are in pixels, as
+// list, drawn at a font DPI of 96 and then of 144 (tests/CMakeLists.txt runs
+// this in a process for each: Qt reads the DPI once), come out the same, pixel
+// for pixel: the fonts and the style's measures are in pixels, as
 // the places are.
 TEST_F(QtLayerTest, DISABLED_DrawnAlikeAtEveryFontDpi) {
-    const int dpi = qEnvironmentVariableIntValue("LARKSPIN_DPI");
+    const int dpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
     ASSERT_EQ(mainWindow()->logicalDpiX(), dpi);
     chooseLetterState(0, 1); // the longest item, "Not Present (Grey)"
     chooseLetterState(1, 2); // "Used (Yellow)": its tick boxes show

@@ -57,12 +57,11 @@ struct Font {
     bool bold;
     bool operator==(const Font&) const = default;
 };
-// Its title, place on the screen and icon are what the smoke tests find it by.
+// Its title, size, place on the screen and frame are what the smoke tests
+// find and check it by.
 struct WindowLook {
-    int width, height; // of the client area
     bool shown, minimiseBox, maximiseBox;
-    bool titleIcon;    // its icon in the title bar
-    bool neverSmaller; // no border drags it below its client size
+    bool titleIcon; // its icon in the title bar
     bool operator==(const WindowLook&) const = default;
 };
 

@@ -1,13 +1,7 @@
 # The built web page in headless Chromium through WebDriver, served from
 # build-web/site by a static server of its own. Shared by the browser tests
 # and the browser benchmark.
-import functools
-import itertools
-import os
-import pathlib
-import shutil
-import tempfile
-import threading
+import functools, itertools, os, pathlib, shutil, tempfile, threading
 from http.server import SimpleHTTPRequestHandler, ThreadingHTTPServer
 
 from selenium import webdriver

@@ -117,13 +117,9 @@ Font font(int number) {
 
 WindowLook window(int number) {
     auto* w = static_cast<QWidget*>(ui::core::nativeWindow(number));
-    return {int(w->width() * w->devicePixelRatioF()),
-            int(w->height() * w->devicePixelRatioF()),
-            w->isVisible(),
-            w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+    return {w->isVisible(), w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
             w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
-            !w->windowIcon().pixmap(16, 16).isNull(),
-            w->minimumSize() == w->size()};
+            !w->windowIcon().pixmap(16, 16).isNull()};
 }
 
 } // namespace driver

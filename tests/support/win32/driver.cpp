@@ -137,15 +137,12 @@ Font font(int number) {
 }
 
 WindowLook window(int number) {
-    RECT client;
-    GetClientRect(windowHandle(number), &client);
     const LONG style = GetWindowLongW(windowHandle(number), GWL_STYLE);
-    return {client.right, client.bottom, IsWindowVisible(windowHandle(number)) != 0,
-            (style & WS_MINIMIZEBOX) != 0, (style & WS_MAXIMIZEBOX) != 0,
+    return {IsWindowVisible(windowHandle(number)) != 0, (style & WS_MINIMIZEBOX) != 0,
+            (style & WS_MAXIMIZEBOX) != 0,
             // A dialog frame leaves the small icon out of the title bar.
             !(GetWindowLongW(windowHandle(number), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) &&
-                GetClassLongPtrW(windowHandle(number), GCLP_HICONSM),
-            (style & WS_THICKFRAME) == 0};
+                GetClassLongPtrW(windowHandle(number), GCLP_HICONSM)};
 }
 
 } // namespace driver
