@@ -36,17 +36,10 @@ struct Player {
     std::size_t (*pick)(const std::vector<Word>& list, const std::vector<std::size_t>& left);
 };
 
-std::vector<Word> wordsOf(const std::vector<Word>& list, const std::vector<std::size_t>& left) {
-    std::vector<Word> words;
-    for (std::size_t k : left)
-        words.push_back(list[k]);
-    return words;
-}
-
 const advice::Advice& adviceFor(const std::vector<Word>& list,
                                 const std::vector<std::size_t>& left) {
     static advice::Search search({}, {});
-    search = advice::Search(list, wordsOf(list, left));
+    search = advice::Search(list, bench::wordsOf(list, left));
     while (!search.advance(std::size_t{1} << 24)) {
     }
     return search.advice();
@@ -68,7 +61,7 @@ std::size_t topAdvice(const std::vector<Word>& list, const std::vector<std::size
 // the list's order; the cost from the pattern counts over the candidates.
 std::size_t cheapest(const std::vector<Word>& list, const std::vector<std::size_t>& left,
                      const std::function<double(advice::PatternCounts&)>& cost) {
-    const advice::AnswerTable table(wordsOf(list, left));
+    const advice::AnswerTable table(bench::wordsOf(list, left));
     std::vector<bool> candidate(list.size());
     for (std::size_t k : left)
         candidate[k] = true;
@@ -114,10 +107,7 @@ struct Tally {
 void play(const Player& player, const std::vector<Word>& list, const std::vector<std::size_t>& left,
           int guesses, Tally& tally) {
     const std::size_t guess = player.pick(list, left);
-    std::map<int, std::vector<std::size_t>> byColours;
-    for (std::size_t answer : left)
-        byColours[advice::colours(list[guess], list[answer])].push_back(answer);
-    for (const auto& [colours, group] : byColours) {
+    for (const auto& [colours, group] : bench::byColours(list, guess, left)) {
         if (colours == advice::kAllGreen) {
             tally.add(guesses + 1, group.size());
         } else if (group.size() == left.size()) {

@@ -31,10 +31,7 @@ std::size_t tried[3] = {8, 15, 30};
 std::map<Group, long> solved; // the least guesses each group needs, in all
 
 std::map<int, Group> split(std::size_t guess, const Group& group) {
-    std::map<int, Group> groups;
-    for (const std::size_t answer : group)
-        groups[advice::colours(list[guess], list[answer])].push_back(answer);
-    return groups;
+    return bench::byColours(list, guess, group);
 }
 
 long solve(const Group& group, long bound);
@@ -73,9 +70,7 @@ long solve(const Group& group, long bound) {
         if (static_cast<long>(split(guess, group).size()) == n)
             return solved[group] = 2 * n - 1;
     }
-    std::vector<Word> words;
-    for (const std::size_t k : group)
-        words.push_back(list[k]);
+    const std::vector<Word> words = bench::wordsOf(list, group);
     const advice::AnswerTable table(words);
     const advice::GroupScale scale(words.size());
     advice::PatternCounts counts;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,6 +46,26 @@ inline std::vector<advice::Word> randomWords(std::size_t count) {
             unit = static_cast<char16_t>(u'A' + pick(random));
     }
     return words;
+}
+
+// The words at those places of the list.
+inline std::vector<advice::Word> wordsOf(const std::vector<advice::Word>& list,
+                                         const std::vector<std::size_t>& at) {
+    std::vector<advice::Word> words;
+    for (const std::size_t k : at)
+        words.push_back(list[k]);
+    return words;
+}
+
+// The answers among those places, grouped by the colours the guess gets
+// against each.
+inline std::map<int, std::vector<std::size_t>> byColours(const std::vector<advice::Word>& list,
+                                                         std::size_t guess,
+                                                         const std::vector<std::size_t>& answers) {
+    std::map<int, std::vector<std::size_t>> groups;
+    for (const std::size_t answer : answers)
+        groups[advice::colours(list[guess], list[answer])].push_back(answer);
+    return groups;
 }
 
 } // namespace bench
