@@ -5,8 +5,8 @@
 // least, over every word of the list as the next guess (not only the best
 // few by the estimate), of what the groups it leaves need, and so on LEVELS
 // guesses deep (one fewer where a group would take too long), with a floor
-// below that no play can beat. Three levels take about ten minutes an
-// opening on two cores, two levels two minutes on one.
+// below that no play can beat. Three levels take about five minutes an
+// opening on two cores, two levels a minute and a quarter on one.
 //   advice_bound [LEVELS [OPENING...]]   (by default 3 TARES; in capitals)
 #include "advice/advice.h"
 #include "bench/advice_words.h"
@@ -134,7 +134,7 @@ class Bound {
     std::map<Group, long> known_[3];
 };
 
-// The levels asked for where they take up to this many groups searched,
+// The levels asked for where they take up to this many positions searched,
 // one fewer past it: that keeps a run to minutes and its figure the same on
 // every machine.
 constexpr long kWork = 200'000;
