@@ -29,12 +29,37 @@ using Group = std::vector<int>; // answers, as places in the list, in order
 
 struct TooLong {};
 
+// The table of colours, by answer then guess.
+struct Colours {
+    const std::vector<std::uint8_t>& table;
+    int words;
+    int of(int guess, int answer) const {
+        return table[static_cast<std::size_t>(answer) * words + guess];
+    }
+};
+
+// The groups the guess splits the answers into, the all-green one left out,
+// largest first: in a bound the one that costs most is then added first, so
+// a guess that cannot win is dropped soonest.
+std::vector<Group> split(const Colours& colours, int guess, const Group& answers) {
+    std::map<int, Group> byColours;
+    for (const int answer : answers) {
+        if (colours.of(guess, answer) != advice::kAllGreen)
+            byColours[colours.of(guess, answer)].push_back(answer);
+    }
+    std::vector<Group> groups;
+    for (auto& [pattern, left] : byColours)
+        groups.push_back(std::move(left));
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const Group& a, const Group& b) { return a.size() > b.size(); });
+    return groups;
+}
+
 // One group's bound. Its memory goes with it: the groups an opening leaves
 // share no answer, so nothing learnt of one serves another.
 class Bound {
   public:
-    Bound(const std::vector<std::uint8_t>& colours, int words, long work)
-        : colours_(colours), words_(words), work_(work) {}
+    Bound(const Colours& colours, long work) : colours_(colours), work_(work) {}
 
     // The least guesses that the group's answers need in all, this one
     // first; at least `cutoff` when that cannot be less. Exact over every
@@ -56,7 +81,7 @@ class Bound {
         // Each guess, by the least its groups could need at all (2m - 1
         // each): past the first that cannot beat the best, none can.
         std::vector<std::pair<long, int>> guesses;
-        for (int guess = 0; guess < words_; ++guess) {
+        for (int guess = 0; guess < colours_.words; ++guess) {
             const long answer = std::binary_search(group.begin(), group.end(), guess);
             guesses.emplace_back(3 * n - 2 * answer - groupsOf(guess, group), guess);
         }
@@ -68,7 +93,7 @@ class Bound {
         for (const auto& [atLeast, guess] : guesses) {
             if (atLeast >= best)
                 break;
-            const std::vector<Group> groups = split(guess, group);
+            const std::vector<Group> groups = split(colours_, guess, group);
             long total = n, rest = atLeast - n;
             bool cut = false;
             for (const Group& left : groups) {
@@ -87,32 +112,12 @@ class Bound {
     }
 
   private:
-    int colour(int guess, int answer) const {
-        return colours_[static_cast<std::size_t>(answer) * words_ + guess];
-    }
-
     // The groups the guess splits the answers into, the all-green one left out.
     int groupsOf(int guess, const Group& answers) const {
         std::bitset<advice::kPatterns> seen;
         for (const int answer : answers)
-            seen.set(colour(guess, answer));
+            seen.set(colours_.of(guess, answer));
         return static_cast<int>(seen.reset(advice::kAllGreen).count());
-    }
-
-    // Those groups, largest first: the one that costs most is added first, so
-    // a guess that cannot win is dropped soonest.
-    std::vector<Group> split(int guess, const Group& answers) const {
-        std::map<int, Group> byColours;
-        for (const int answer : answers) {
-            if (colour(guess, answer) != advice::kAllGreen)
-                byColours[colour(guess, answer)].push_back(answer);
-        }
-        std::vector<Group> groups;
-        for (auto& [colours, left] : byColours)
-            groups.push_back(std::move(left));
-        std::stable_sort(groups.begin(), groups.end(),
-                         [](const Group& a, const Group& b) { return a.size() > b.size(); });
-        return groups;
     }
 
     // Below the levels searched: n answers need 2n - 1 guesses at the least
@@ -127,8 +132,7 @@ class Bound {
         return 2 * n;
     }
 
-    const std::vector<std::uint8_t>& colours_;
-    const int words_;
+    const Colours colours_;
     const long work_;
     long nodes_ = 0;
     std::map<Group, long> known_[3];
@@ -161,14 +165,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s is not a word of the list (in capitals)\n", opening);
             return 1;
         }
-        const auto guess = static_cast<std::size_t>(first - list.begin());
-        std::map<int, Group> byColours;
+        Group all(words);
         for (int answer = 0; answer < words; ++answer)
-            byColours[colours[static_cast<std::size_t>(answer) * words + guess]].push_back(answer);
-        byColours.erase(advice::kAllGreen);
-        std::vector<Group> groups;
-        for (auto& [pattern, group] : byColours)
-            groups.push_back(std::move(group));
+            all[answer] = answer;
+        const Colours table{colours, words};
+        const std::vector<Group> groups = split(table, static_cast<int>(first - list.begin()), all);
 
         // The groups are bounded apart, one per core at a time.
         std::vector<long> least(groups.size());
@@ -178,9 +179,9 @@ int main(int argc, char** argv) {
             workers.emplace_back([&] {
                 for (std::size_t g; (g = next++) < groups.size();) {
                     try {
-                        least[g] = Bound(colours, words, kWork).least(groups[g], levels, kNone);
+                        least[g] = Bound(table, kWork).least(groups[g], levels, kNone);
                     } catch (TooLong) {
-                        least[g] = Bound(colours, words, kNone).least(groups[g], levels - 1, kNone);
+                        least[g] = Bound(table, kNone).least(groups[g], levels - 1, kNone);
                         ++shallower;
                     }
                 }
